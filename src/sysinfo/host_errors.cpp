@@ -1,0 +1,10 @@
+#include "host_errors.h"
+
+namespace tallowin::errors {
+
+HostError overflow() { return {6, "Overflow"}; }
+HostError typeMismatch() { return {13, "Type mismatch"}; }
+HostError objectNotSet() { return {91, "Object variable or With block variable not set"}; }
+HostError invalidUseOfNull() { return {94, "Invalid use of Null"}; }
+
+}  // namespace tallowin::errors

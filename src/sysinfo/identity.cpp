@@ -1,0 +1,99 @@
+#include "identity.h"
+
+#include <array>
+
+#include "host_errors.h"
+#include "valid_utf8.h"
+
+namespace tallowin::Module1 {
+
+namespace {
+
+constexpr std::int32_t kTypeMismatch = 13;
+
+struct KnownProperty {
+    std::string_view name;
+    std::string_view label;  // names the lookup in the error text
+};
+
+constexpr std::array kKnownProperties{
+    KnownProperty{"UserName", "Current User Name (Zin_GetUserName)"},
+    KnownProperty{"ComputerName", "Computer Name (Zin_GetComputerName)"},
+    KnownProperty{"UserDomain", "User Domain (Zin_GetUserDomain)"},
+};
+constexpr std::string_view kOtherPropertyLabel = "Network Value (GetNetworkValue)";
+
+const KnownProperty* findProperty(std::string_view name) {
+    for (const auto& property : kKnownProperties) {
+        if (property.name == name) return &property;
+    }
+    return nullptr;
+}
+
+// A host description on one line: the error text holds no line break, and
+// host descriptions often end in one.
+std::string oneLine(std::string_view description) {
+    std::string line;
+    for (char c : toValidUtf8(description)) {
+        if (c == '\r' || c == '\n') {
+            if (!line.empty() && line.back() != ' ') line += ' ';
+        } else {
+            line += c;
+        }
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line;
+}
+
+// The day this lookup was written, in the user's short-date format. Should
+// the host be unable to write it, the US English form stands in.
+std::string fromDate(Host& host) {
+    using namespace std::chrono;
+    return host.shortDate(year{2007} / March / day{22}).value_or("3/22/2007");
+}
+
+std::string errorText(Host& host, const HostError& error, std::string_view name) {
+    const KnownProperty* property = findProperty(name);
+    std::string text = "Error: ";
+    text += oneLine(error.description);
+    text += " (";
+    text += std::to_string(error.number);
+    text += ") Error in ";
+    text += property != nullptr ? property->label : kOtherPropertyLabel;
+    text += " (from ";
+    text += fromDate(host);
+    text += ").";
+    return text;
+}
+
+}  // namespace
+
+std::string GetNetworkValue(Host& host, std::string_view name) noexcept {
+    try {
+        std::string value;
+        std::unique_ptr<NetworkIdentity> network;
+
+        if (auto created = host.createNetworkIdentity()) {
+            network = std::move(*created);
+        } else if (created.error().number != kTypeMismatch) {
+            return errorText(host, created.error(), name);
+        }
+
+        if (const KnownProperty* property = findProperty(name)) {
+            HostResult<HostValue> read = network ? network->property(property->name)
+                                                 : std::unexpected(errors::objectNotSet());
+            auto text = andThen(read, toText);
+            if (text) {
+                value = std::move(*text);
+            } else if (text.error().number != kTypeMismatch) {
+                return errorText(host, text.error(), name);
+            }
+        }
+        return value;
+    } catch (...) {
+        // Only running out of memory can get here; there is no text to give.
+        return {};
+    }
+}
+
+}  // namespace tallowin::Module1

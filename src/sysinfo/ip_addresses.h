@@ -1,0 +1,20 @@
+// The walk over the IP-enabled adapters that answers every question about
+// the machine's addresses.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "host.h"
+
+namespace tallowin {
+
+inline constexpr std::string_view kIpAddressErrorText = "Error in IP Address";
+
+// Mode 0: the first usable address; mode 2: the number of addresses; any
+// other mode: every address, joined by CR LF. Up to four failures in one call
+// are stepped over; the fifth answers kIpAddressErrorText.
+[[nodiscard]] std::string enumerateIpAddresses(Host& host, std::int32_t mode);
+
+}  // namespace tallowin

@@ -1,0 +1,102 @@
+#include "ui/main_window_logic.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_host.h"
+#include "sysinfo/wmi_names.h"
+
+namespace tallowin::ui {
+namespace {
+
+const std::string kAdapterQuery{wmi::kAdapterAddressesQuery};
+
+class MainWindowLogic : public ::testing::Test {
+  protected:
+    MainWindowLogic() { host.identity()["ComputerName"] = std::string{"PC7"}; }
+
+    void setAddresses(TextArray addresses) {
+        host.query(kAdapterQuery) = {{{"IPAddress", std::move(addresses)}}};
+    }
+
+    fake::FakeHost host;
+    clsSysInfo service{host};
+};
+
+TEST_F(MainWindowLogic, asksForTheCountThenTheFirstAddressThenTheComputerName) {
+    setAddresses({"10.0.0.5"});
+    (void)loadMainWindow(service);
+    const std::vector<std::string> walkStart{"CreateObject WScript.NetWork",
+                                             "Network.ComputerName",
+                                             "GetObject " + wmi::monikerFor("PC7"),
+                                             "ExecQuery " + kAdapterQuery,
+                                             "Walk",
+                                             "Next",
+                                             "Item.IPAddress"};
+    std::vector<std::string> expected = walkStart;  // the count reads both bounds
+    expected.insert(expected.end(),
+                    {"Item.IPAddress", "Item.IPAddress", "Item.IPAddress(0)", "Next"});
+    expected.insert(expected.end(), walkStart.begin(), walkStart.end());  // the first address
+    expected.insert(expected.end(), {"Item.IPAddress(0)"});
+    expected.insert(expected.end(), {"CreateObject WScript.NetWork", "Network.ComputerName"});
+    EXPECT_EQ(host.operations(), expected);
+}
+
+TEST_F(MainWindowLogic, showsTheFirstAddressFourBlanksAndTheComputerName) {
+    setAddresses({"10.0.0.5", "fe80::1"});
+    EXPECT_EQ(loadMainWindow(service).text, "10.0.0.5    PC7");
+}
+
+TEST_F(MainWindowLogic, keepsTheFourBlanksWhateverEitherTextHolds) {
+    EXPECT_EQ(loadMainWindow(service).text, "    PC7");
+    host.identity()["ComputerName"] = std::string{};
+    EXPECT_EQ(loadMainWindow(service).text, "    ");
+}
+
+TEST_F(MainWindowLogic, showsServiceErrorTextsAsTheyCome) {
+    host.failEvery("GetObject " + wmi::monikerFor("PC7"), {462, "Unavailable"});
+    const MainWindowContent content = loadMainWindow(service);
+    EXPECT_EQ(content.text, "Error in IP Address    PC7");
+    EXPECT_FALSE(content.showAllVisible);
+}
+
+struct Visibility {
+    std::size_t addresses;
+    bool shown;
+};
+
+class ShowAllVisibility : public MainWindowLogic,
+                          public ::testing::WithParamInterface<Visibility> {};
+
+TEST_P(ShowAllVisibility, isOfferedOnlyForMoreThanOneAddress) {
+    setAddresses(TextArray(GetParam().addresses, "10.0.0.1"));
+    EXPECT_EQ(loadMainWindow(service).showAllVisible, GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(ByAddressCount, ShowAllVisibility,
+                         ::testing::Values(Visibility{0, false}, Visibility{1, false},
+                                           Visibility{2, true}, Visibility{300, true}));
+
+TEST_F(MainWindowLogic, hidesShowAllWhenTheCountIsEmptyText) {
+    host.identity()["ComputerName"] = std::string{};
+    setAddresses({"A1", "A2"});
+    EXPECT_FALSE(loadMainWindow(service).showAllVisible);
+}
+
+TEST(AddressCount, readsDecimalDigitsAndNothingElse) {
+    EXPECT_EQ(parseAddressCount("0"), 0);
+    EXPECT_EQ(parseAddressCount("2"), 2);
+    EXPECT_EQ(parseAddressCount(" 12 "), 12);
+    EXPECT_EQ(parseAddressCount("-1"), -1);
+    EXPECT_EQ(parseAddressCount(""), std::nullopt);
+    EXPECT_EQ(parseAddressCount("Error in IP Address"), std::nullopt);
+    EXPECT_EQ(parseAddressCount("2x"), std::nullopt);
+    EXPECT_EQ(parseAddressCount("-"), std::nullopt);
+}
+
+TEST(AddressCount, saturatesPastTheIntegerRangeSoLargeCountsStillShowTheList) {
+    EXPECT_EQ(parseAddressCount("40000"), 40000);
+    EXPECT_EQ(parseAddressCount("99999999999999999999999"), std::numeric_limits<long long>::max());
+}
+
+}  // namespace
+}  // namespace tallowin::ui
