@@ -1,0 +1,67 @@
+#include "names.h"
+
+#include <pwd.h>
+#include <sys/utsname.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "backend_errors.h"
+
+namespace tallowin::linux_backend {
+namespace {
+
+class SystemNameSource final : public NameSource {
+  public:
+    HostResult<std::string> hostName() override {
+        utsname names{};
+        if (uname(&names) != 0) {
+            return std::unexpected(errors::unspecified(
+                std::string("the host name cannot be read: ") + std::strerror(errno)));
+        }
+        return std::string(names.nodename, strnlen(names.nodename, sizeof names.nodename));
+    }
+
+    HostResult<std::string> userName() override {
+        const uid_t uid = getuid();
+        const long suggested = sysconf(_SC_GETPW_R_SIZE_MAX);
+        std::size_t size = suggested > 0 ? static_cast<std::size_t>(suggested) : 1024;
+        constexpr std::size_t kLargest = 1024 * 1024;
+        for (;;) {
+            std::vector<char> buffer(size);
+            passwd entry{};
+            passwd* found = nullptr;
+            const int error = getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found);
+            if (error == ERANGE && size < kLargest) {
+                size *= 2;
+                continue;
+            }
+            if (error == 0 && found != nullptr && found->pw_name != nullptr) {
+                return std::string(found->pw_name);
+            }
+            // A user id without a database entry (common in containers) has
+            // no login name; its number is what the system shows instead.
+            return std::to_string(uid);
+        }
+    }
+};
+
+}  // namespace
+
+std::shared_ptr<NameSource> makeSystemNameSource() { return std::make_shared<SystemNameSource>(); }
+
+std::string computerNameOf(std::string_view hostName) {
+    return std::string(hostName.substr(0, hostName.find('.')));
+}
+
+std::string userDomainOf(std::string_view hostName) {
+    const auto dot = hostName.find('.');
+    if (dot != std::string_view::npos && dot + 1 < hostName.size()) {
+        return std::string(hostName.substr(dot + 1));
+    }
+    return computerNameOf(hostName);
+}
+
+}  // namespace tallowin::linux_backend

@@ -1,0 +1,15 @@
+// The program's host on Linux: the running system, with the front end's
+// message box.
+#include <utility>
+
+#include "backend/host_factory.h"
+#include "linux_host.h"
+
+namespace tallowin {
+
+std::unique_ptr<Host> makePlatformHost(MessageBoxFn showMessageBox) {
+    return std::make_unique<linux_backend::LinuxHost>(linux_backend::Environment{},
+                                                      std::move(showMessageBox));
+}
+
+}  // namespace tallowin

@@ -1,0 +1,67 @@
+#include "moniker.h"
+
+#include <gtest/gtest.h>
+
+namespace tallowin::linux_backend {
+namespace {
+
+using namespace std::string_view_literals;
+
+struct MonikerCase {
+    std::string_view moniker;
+    std::int32_t error;  // 0 when the bind succeeds
+
+    friend void PrintTo(const MonikerCase& c, std::ostream* out) {
+        *out << ::testing::PrintToString(c.moniker);
+    }
+};
+
+class AMonikerForTheComputerPC7 : public ::testing::TestWithParam<MonikerCase> {};
+
+TEST_P(AMonikerForTheComputerPC7, BindsOnlyWhenItNamesThisComputersCimNamespace) {
+    const auto checked = checkMoniker(GetParam().moniker, "PC7");
+    if (GetParam().error == 0) {
+        EXPECT_TRUE(checked.has_value()) << checked.error().description;
+    } else {
+        ASSERT_FALSE(checked.has_value());
+        EXPECT_EQ(checked.error().number, GetParam().error);
+        EXPECT_FALSE(checked.error().description.empty());
+    }
+}
+
+constexpr std::int32_t kInvalidSyntax = -2147221020;
+constexpr std::int32_t kNoSuchComputer = 462;
+constexpr std::int32_t kInvalidNamespace = -2147217394;
+
+INSTANTIATE_TEST_SUITE_P(
+    Monikers, AMonikerForTheComputerPC7,
+    ::testing::Values(
+        MonikerCase{R"(winmgmts:{impersonationLevel=impersonate}!\\PC7\root\cimv2)", 0},
+        MonikerCase{R"(winmgmts:{impersonationLevel=impersonate}!\\pc7\root\cimv2)", 0},
+        MonikerCase{R"(winmgmts:{impersonationLevel=impersonate}!\\Pc7\root\cimv2)", 0},
+        MonikerCase{R"(winmgmts:{impersonationLevel=impersonate}!\\PC8\root\cimv2)",
+                    kNoSuchComputer},
+        MonikerCase{R"(winmgmts:{impersonationLevel=impersonate}!\\PC7.example.test\root\cimv2)",
+                    kNoSuchComputer},
+        MonikerCase{R"(winmgmts:{impersonationLevel=impersonate}!\\PC\root\cimv2)",
+                    kNoSuchComputer},
+        MonikerCase{R"(winmgmts:{impersonationLevel=impersonate}!\\PC7\root\default)",
+                    kInvalidNamespace},
+        MonikerCase{R"(winmgmts:{impersonationLevel=impersonate}!\\PC7\root\cimv2\)",
+                    kInvalidNamespace},
+        MonikerCase{R"(winmgmts:{impersonationLevel=impersonate}!\\PC7)", kInvalidSyntax},
+        MonikerCase{R"(winmgmts:{impersonationLevel=impersonate}!\\\root\cimv2)", kInvalidSyntax},
+        MonikerCase{R"(winmgmts:\\PC7\root\cimv2)", kInvalidSyntax},
+        MonikerCase{R"(winmgmts:{impersonationLevel=impersonate}!)", kInvalidSyntax},
+        MonikerCase{"", kInvalidSyntax}, MonikerCase{"\xFF\xFE garbage", kInvalidSyntax},
+        MonikerCase{"winmgmts:{impersonationLevel=impersonate}!\\\\PC7\0\\root\\cimv2"sv,
+                    kNoSuchComputer}));
+
+TEST(AMonikerCheck, NeverBindsForAComputerWithoutAName) {
+    const auto checked =
+        checkMoniker(R"(winmgmts:{impersonationLevel=impersonate}!\\\root\cimv2)", "");
+    EXPECT_FALSE(checked.has_value());
+}
+
+}  // namespace
+}  // namespace tallowin::linux_backend

@@ -1,0 +1,134 @@
+// The back end on the machine the tests run on, checked against what the
+// kernel shows through other doors (uname, /sys/class/net, /proc/net).
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <net/if.h>
+#include <sys/utsname.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "backend/host_factory.h"
+
+namespace tallowin {
+namespace {
+
+struct Link {
+    std::int64_t index = 0;
+    std::string name;
+    bool up = false;
+};
+
+// The non-loopback interfaces in index order, as sysfs lists them.
+std::vector<Link> sysfsLinks() {
+    std::vector<Link> links;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/sys/class/net", error)) {
+        Link link;
+        link.name = entry.path().filename().string();
+        unsigned flags = 0;
+        std::ifstream(entry.path() / "ifindex") >> link.index;
+        std::ifstream(entry.path() / "flags") >> std::hex >> flags;
+        link.up = (flags & IFF_UP) != 0;
+        if ((flags & IFF_LOOPBACK) == 0) {
+            links.push_back(link);
+        }
+    }
+    std::ranges::sort(links, {}, &Link::index);
+    return links;
+}
+
+// The IPv6 addresses of one interface, as /proc/net/if_inet6 lists them.
+std::set<std::string> procIPv6Addresses(const std::string& name) {
+    std::set<std::string> addresses;
+    std::ifstream table("/proc/net/if_inet6");
+    std::string hex, index, prefix, scope, flags, device;
+    while (table >> hex >> index >> prefix >> scope >> flags >> device) {
+        if (device != name || hex.size() != 32) {
+            continue;
+        }
+        in6_addr address{};
+        for (std::size_t i = 0; i < 16; ++i) {
+            address.s6_addr[i] =
+                static_cast<std::uint8_t>(std::stoul(hex.substr(2 * i, 2), nullptr, 16));
+        }
+        char text[INET6_ADDRSTRLEN] = {};
+        addresses.insert(inet_ntop(AF_INET6, &address, text, sizeof text));
+    }
+    return addresses;
+}
+
+std::string firstLabelOfNodeName() {
+    utsname names{};
+    uname(&names);
+    const std::string node = names.nodename;
+    return node.substr(0, node.find('.'));
+}
+
+std::string monikerFor(const std::string& computer) {
+    return R"(winmgmts:{impersonationLevel=impersonate}!\\)" + computer + R"(\root\cimv2)";
+}
+
+TEST(ThisMachine, IsNamedByTheFirstLabelOfItsNodeName) {
+    auto host = makePlatformHost({});
+    auto identity = host->createNetworkIdentity();
+    ASSERT_TRUE(identity);
+    EXPECT_EQ((*identity)->property("ComputerName"), HostValue(firstLabelOfNodeName()));
+    const auto user = (*identity)->property("UserName");
+    ASSERT_TRUE(user);
+    EXPECT_FALSE(std::get<std::string>(*user).empty());
+}
+
+TEST(ThisMachine, BindsItsOwnMonikerInAnyCase) {
+    auto host = makePlatformHost({});
+    std::string name = firstLabelOfNodeName();
+    EXPECT_TRUE(host->bindWmi(monikerFor(name)));
+    std::ranges::transform(name, name.begin(), [](unsigned char c) { return std::toupper(c); });
+    EXPECT_TRUE(host->bindWmi(monikerFor(name)));
+}
+
+TEST(ThisMachine, ListsItsNonLoopbackInterfacesWithTheirAddresses) {
+    const auto links = sysfsLinks();
+    if (links.empty()) {
+        GTEST_SKIP() << "/sys/class/net shows no interface here";
+    }
+    auto host = makePlatformHost({});
+    auto service = host->bindWmi(monikerFor(firstLabelOfNodeName()));
+    ASSERT_TRUE(service);
+    auto collection = (*service)->execQuery("SELECT * FROM Win32_NetworkAdapterConfiguration");
+    ASSERT_TRUE(collection);
+    auto walk = *(*collection)->walk();
+    std::size_t at = 0;
+    for (auto item = walk->next(); item && *item; item = walk->next(), ++at) {
+        ASSERT_LT(at, links.size());
+        auto& adapter = **item;
+        EXPECT_EQ(adapter.property("Description"), HostValue(links[at].name));
+        EXPECT_EQ(adapter.property("Index"), HostValue(links[at].index));
+        EXPECT_EQ(adapter.property("IPEnabled"), HostValue(links[at].up));
+        const auto addresses = adapter.property("IPAddress");
+        ASSERT_TRUE(addresses);
+        std::set<std::string> ipv6;
+        bool seenIPv6 = false;
+        if (const auto* list = std::get_if<TextArray>(&*addresses)) {
+            ASSERT_FALSE(list->empty());
+            for (const std::string& address : *list) {
+                in6_addr buffer{};
+                const bool isIPv6 = inet_pton(AF_INET6, address.c_str(), &buffer) == 1;
+                EXPECT_TRUE(isIPv6 || inet_pton(AF_INET, address.c_str(), &buffer) == 1) << address;
+                EXPECT_TRUE(isIPv6 || !seenIPv6) << "IPv4 after IPv6: " << address;
+                seenIPv6 = seenIPv6 || isIPv6;
+                if (isIPv6) {
+                    ipv6.insert(address);
+                }
+            }
+        }
+        EXPECT_EQ(ipv6, procIPv6Addresses(links[at].name));
+    }
+    EXPECT_EQ(at, links.size());
+}
+
+}  // namespace
+}  // namespace tallowin

@@ -1,0 +1,85 @@
+#include "uptime.h"
+
+#include <gtest/gtest.h>
+
+#include "linux_host.h"
+
+namespace tallowin::linux_backend {
+namespace {
+
+struct UptimeText {
+    std::string_view text;
+    std::optional<std::uint64_t> milliseconds;
+
+    friend void PrintTo(const UptimeText& c, std::ostream* out) {
+        *out << ::testing::PrintToString(c.text);
+    }
+};
+
+class TheUptimeText : public ::testing::TestWithParam<UptimeText> {};
+
+TEST_P(TheUptimeText, GivesExactWholeMillisecondsOrNothing) {
+    EXPECT_EQ(parseUptimeMilliseconds(GetParam().text), GetParam().milliseconds);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TheUptimeText,
+    ::testing::Values(UptimeText{"350735.47 234388.90\n", 350'735'470},
+                      UptimeText{"0.01 0.00\n", 10}, UptimeText{"2147483.65 1.00", 2'147'483'650},
+                      UptimeText{"4294967.29 0", 4'294'967'290}, UptimeText{"12", 12'000},
+                      UptimeText{"12.3456 0", 12'345},
+                      UptimeText{"18446744073709551.615", 18'446'744'073'709'551'615U},
+                      UptimeText{"18446744073709551.616", std::nullopt},
+                      UptimeText{"99999999999999999999.00", std::nullopt},
+                      UptimeText{"", std::nullopt}, UptimeText{" 12.00", std::nullopt},
+                      UptimeText{"12. 0", std::nullopt}, UptimeText{".5 0", std::nullopt},
+                      UptimeText{"-3.00 0", std::nullopt}, UptimeText{"1e3 0", std::nullopt},
+                      UptimeText{"12,50 0", std::nullopt}));
+
+struct Fallback {
+    std::string_view root;
+    std::optional<std::uint64_t> bootClock;
+    std::optional<std::uint64_t> expected;  // nothing when the count fails
+
+    friend void PrintTo(const Fallback& c, std::ostream* out) {
+        *out << ::testing::PrintToString(c.root);
+    }
+};
+
+class TheTickCount : public ::testing::TestWithParam<Fallback> {};
+
+TEST_P(TheTickCount, ComesFromProcUptimeElseFromTheBootClock) {
+    Environment environment;
+    environment.root = GetParam().root;
+    const auto clock = GetParam().bootClock;
+    environment.bootClock = [clock] { return clock; };
+    LinuxHost host(std::move(environment), MessageBoxFn{});
+    const auto ticks = host.tickCount();
+    if (GetParam().expected) {
+        EXPECT_EQ(ticks, *GetParam().expected);
+    } else {
+        ASSERT_FALSE(ticks);
+        EXPECT_FALSE(ticks.error().description.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Roots, TheTickCount,
+    ::testing::Values(Fallback{TALLOWIN_FIXTURES "/uptime", 5, 350'735'470},
+                      Fallback{TALLOWIN_FIXTURES "/garbled", 5, 5},
+                      Fallback{TALLOWIN_FIXTURES "/none", 6'000'000'000, 6'000'000'000},
+                      Fallback{TALLOWIN_FIXTURES "/none", std::nullopt, std::nullopt}));
+
+TEST(TheRealTickCount, IsNoLaterThanTheBootClock) {
+    LinuxHost host(Environment{}, MessageBoxFn{});
+    const auto before = bootClockMilliseconds();
+    const auto ticks = host.tickCount();
+    const auto after = bootClockMilliseconds();
+    ASSERT_TRUE(before && ticks && after);
+    // /proc/uptime has hundredths of a second; a container's may be its own.
+    EXPECT_LE(*ticks, *after + 10);
+    EXPECT_GT(*ticks, 0U);
+}
+
+}  // namespace
+}  // namespace tallowin::linux_backend
