@@ -1,0 +1,118 @@
+#include "ui/qt/form1.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QString>
+#include <QTextOption>
+
+#include "ui/main_window_logic.h"
+#include "ui/qt/twips.h"
+#include "ui/qt/wrapping_push_button.h"
+
+namespace tallowin::ui::qt {
+
+namespace {
+
+constexpr double kText1PointSize = 13.5;
+
+// Text1's background is the colour of button faces, in every state.
+void paintWithButtonFace(QWidget& widget) {
+    QPalette palette = widget.palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Button));
+    }
+    widget.setPalette(palette);
+}
+
+QFont text1Font() {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(kText1PointSize);
+    return font;
+}
+
+}  // namespace
+
+Form1::Form1(SharedSysInfo& service, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      service_(service) {
+    setWindowTitle(QStringLiteral("Tallowin"));
+    // A fixed frame: the client area keeps its designed size.
+    setFixedSize(twipsSize(3615, 2355));
+    createControls();
+}
+
+void Form1::createControls() {
+    // Text1: the text line. The user can select and copy but not edit it; a
+    // click gives it the focus, but Tab passes it by.
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(twipsRect(120, 480, 3375, 915));
+    text1_->setReadOnly(true);
+    text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text1_->setFocusPolicy(Qt::ClickFocus);
+    text1_->setTabChangesFocus(true);
+    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text1_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text1_->setFont(text1Font());
+    paintWithButtonFace(*text1_);
+
+    // The buttons keep the window's own font.
+    cmdSysInfo_ = new WrappingPushButton(QStringLiteral("System Information"), this);
+    cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdSysInfo_->setGeometry(twipsRect(120, 1560, 1095, 495));
+
+    cmdShowAll_ = new WrappingPushButton(QStringLiteral("Show All"), this);
+    cmdShowAll_->setObjectName(QStringLiteral("cmdShowAll"));
+    cmdShowAll_->setGeometry(twipsRect(1200, 1560, 1095, 495));
+
+    cmdOK_ = new WrappingPushButton(QStringLiteral("&OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setGeometry(twipsRect(2280, 1560, 1095, 495));
+
+    // Enter presses "System Information" (Esc presses OK: keyPressEvent).
+    cmdSysInfo_->setDefault(true);
+
+    setTabOrder(cmdSysInfo_, cmdShowAll_);
+    setTabOrder(cmdShowAll_, cmdOK_);
+    // The first tab stop has the focus when the window is shown.
+    cmdSysInfo_->setFocus();
+
+    connect(cmdSysInfo_, &QPushButton::clicked, this, &Form1::cmdSysInfo_Click);
+    connect(cmdShowAll_, &QPushButton::clicked, this, &Form1::cmdShowAll_Click);
+    connect(cmdOK_, &QPushButton::clicked, this, &Form1::cmdOK_Click);
+}
+
+void Form1::load() {
+    const MainWindowContent content = loadMainWindow(service_.get());
+    cmdShowAll_->setVisible(content.showAllVisible);
+    text1_->setPlainText(QString::fromStdString(content.text));
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    // OK is the cancel button: Esc presses it, wherever the focus is.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        cmdOK_->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Form1::cmdSysInfo_Click() {
+    // The system information report is not part of this window yet.
+}
+
+void Form1::cmdShowAll_Click() {
+    // The address list window is not part of this window yet.
+}
+
+void Form1::cmdOK_Click() { close(); }
+
+}  // namespace tallowin::ui::qt

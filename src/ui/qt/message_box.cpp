@@ -1,0 +1,66 @@
+#include "ui/qt/message_box.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QString>
+
+namespace tallowin::ui::qt {
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Ctrl+C copies the whole text wherever the focus is; a part selected with
+// the mouse is copied by the text itself.
+class CopyableMessageBox final : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(text());
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+};
+
+}  // namespace
+
+void setUpMessageBox(QMessageBox& box, std::string_view prompt,
+                     std::optional<std::string_view> title) {
+    // The service composes its lines with CR LF; Qt breaks lines at LF alone.
+    QString text = fromUtf8(prompt);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+
+    // Host text is never read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setWindowTitle(title ? fromUtf8(*title) : QGuiApplication::applicationDisplayName());
+}
+
+int showMessageBox(std::string_view prompt, std::int32_t /*style*/,
+                   std::optional<std::string_view> title) {
+    QWidget* owner = QApplication::activeWindow();
+    CopyableMessageBox box(owner);
+    setUpMessageBox(box, prompt, title);
+    // Modal to the window it belongs to; with no active window, to the
+    // whole program, never to the whole desktop.
+    box.setWindowModality(owner != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+    box.exec();
+    return kMessageBoxOk;
+}
+
+}  // namespace tallowin::ui::qt

@@ -1,0 +1,124 @@
+// The message box the back end shows through the front end: the text as the
+// service composed it, plain and selectable, one OK button, and modal to the
+// window it was shown over.
+#include "ui/qt/message_box.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <optional>
+#include <string>
+
+using tallowin::ui::qt::kMessageBoxOk;
+using tallowin::ui::qt::setUpMessageBox;
+using tallowin::ui::qt::showMessageBox;
+
+class MessageBoxTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void showsTheTextAsComposedWithOnlyAnOkButton_data();
+    void showsTheTextAsComposedWithOnlyAnOkButton();
+    void isModalToTheActiveWindowAndAnswersOk();
+};
+
+void MessageBoxTest::initTestCase() {
+    QApplication::setApplicationName(QStringLiteral("Tallowin"));
+}
+
+void MessageBoxTest::showsTheTextAsComposedWithOnlyAnOkButton_data() {
+    QTest::addColumn<QByteArray>("prompt");
+    QTest::addColumn<std::optional<QByteArray>>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("windowTitle");
+
+    QTest::newRow("CR LF pairs become line breaks")
+        << QByteArray("Manufacturer: Acme\r\nModel: M1\r\n\r\nUp Time: 1 day")
+        << std::optional<QByteArray>("System Information")
+        << "Manufacturer: Acme\nModel: M1\n\nUp Time: 1 day"
+        << "System Information";
+    QTest::newRow("lone CR and LF stay as they are")
+        << QByteArray("a\rb\nc") << std::optional<QByteArray>("T") << "a\rb\nc"
+        << "T";
+    QTest::newRow("markup is shown, not read")
+        << QByteArray("<b>PC7</b> &amp;") << std::optional<QByteArray>("T") << "<b>PC7</b> &amp;"
+        << "T";
+    QTest::newRow("UTF-8 text") << QByteArray("B\xc3\xbcro")
+                                << std::optional<QByteArray>("\xe2\x82\xac")
+                                << QStringLiteral("B\u00fcro") << QStringLiteral("\u20ac");
+    QTest::newRow("no title: the program's name")
+        << QByteArray("The computer did not respond") << std::optional<QByteArray>()
+        << "The computer did not respond"
+        << "Tallowin";
+}
+
+void MessageBoxTest::showsTheTextAsComposedWithOnlyAnOkButton() {
+    QFETCH(QByteArray, prompt);
+    QFETCH(std::optional<QByteArray>, title);
+    QFETCH(QString, text);
+    QFETCH(QString, windowTitle);
+
+    QMessageBox box;
+    std::optional<std::string_view> titleView;
+    if (title)
+        titleView = std::string_view(title->constData(), static_cast<std::size_t>(title->size()));
+    setUpMessageBox(box,
+                    std::string_view(prompt.constData(), static_cast<std::size_t>(prompt.size())),
+                    titleView);
+
+    QCOMPARE(box.text(), text);
+    QCOMPARE(box.textFormat(), Qt::PlainText);
+    QCOMPARE(box.windowTitle(), windowTitle);
+    QCOMPARE(box.icon(), QMessageBox::NoIcon);
+    QCOMPARE(box.standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(box.buttons().size(), 1);
+    QVERIFY(box.textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+}
+
+void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
+    QWidget owner;
+    owner.setWindowTitle(QStringLiteral("owner"));
+    owner.show();
+    owner.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&owner));
+
+    // While the box waits, look at it and press its OK button.
+    QPointer<QMessageBox> seen;
+    Qt::WindowModality modality = Qt::NonModal;
+    QWidget* parent = nullptr;
+    QString copied;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        poll.stop();
+        seen = box;
+        modality = box->windowModality();
+        parent = box->parentWidget();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        copied = QGuiApplication::clipboard()->text();
+        box->buttons().constFirst()->click();
+    });
+    poll.start();
+    // Never wait for ever, whatever happens above.
+    QTimer::singleShot(10000, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+
+    const int answer = showMessageBox("Manufacturer: Acme\r\nModel: M1", 0, std::nullopt);
+
+    QCOMPARE(answer, kMessageBoxOk);
+    QVERIFY(seen.isNull());  // the box is gone when the call returns
+    QCOMPARE(modality, Qt::WindowModal);
+    QCOMPARE(parent, &owner);
+    QCOMPARE(copied, "Manufacturer: Acme\nModel: M1");
+}
+
+QTEST_MAIN(MessageBoxTest)
+#include "message_box_test.moc"
