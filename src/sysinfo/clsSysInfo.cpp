@@ -2,8 +2,17 @@
 
 #include "identity.h"
 #include "ip_addresses.h"
+#include "uptime.h"
 
 namespace tallowin {
+
+std::string clsSysInfo::Zin_UpTime(const std::string& argSeperator) noexcept {
+    try {
+        return readUptime(host_, argSeperator).value_or(std::string{});
+    } catch (...) {
+        return {};
+    }
+}
 
 std::string clsSysInfo::Zin_GetIP(std::int32_t argMode) noexcept {
     try {

@@ -16,6 +16,11 @@ class clsSysInfo {
   public:
     explicit clsSysInfo(Host& host) : host_(host) {}
 
+    // The time since the machine started in words, pieces joined by
+    // argSeperator ("1 day, 2 hours" for ", "). Empty text for half a second
+    // or less, and when the tick counter cannot be read.
+    [[nodiscard]] std::string Zin_UpTime(const std::string& argSeperator) noexcept;
+
     // The machine's IP addresses from the IP-enabled adapters: mode 0 the
     // first usable address, mode 2 the number of addresses in decimal
     // digits, any other mode every address joined by CR LF. Answers empty
