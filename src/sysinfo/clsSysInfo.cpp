@@ -2,6 +2,7 @@
 
 #include "identity.h"
 #include "ip_addresses.h"
+#include "report.h"
 #include "uptime.h"
 
 namespace tallowin {
@@ -11,6 +12,14 @@ std::string clsSysInfo::Zin_UpTime(const std::string& argSeperator) noexcept {
         return readUptime(host_, argSeperator).value_or(std::string{});
     } catch (...) {
         return {};
+    }
+}
+
+void clsSysInfo::Zin_SysInfo() noexcept {
+    try {
+        showSystemReport(host_);
+    } catch (...) {
+        // Only running out of memory can get here; the report stays unshown.
     }
 }
 

@@ -21,6 +21,12 @@ class clsSysInfo {
     // or less, and when the tick counter cannot be read.
     [[nodiscard]] std::string Zin_UpTime(const std::string& argSeperator) noexcept;
 
+    // Shows the one-page system report in a modal message box and returns
+    // when it is dismissed; shows "The computer did not respond" when the
+    // management service cannot be bound, and nothing without a computer
+    // name. Every other failure is stepped over.
+    void Zin_SysInfo() noexcept;
+
     // The machine's IP addresses from the IP-enabled adapters: mode 0 the
     // first usable address, mode 2 the number of addresses in decimal
     // digits, any other mode every address joined by CR LF. Answers empty

@@ -10,6 +10,7 @@
 #include <sys/socket.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <string_view>
@@ -42,11 +43,11 @@ NetInterface& entryFor(std::vector<NetInterface>& found, std::string_view name) 
 }
 
 std::string addressText(int family, const void* address) {
-    char text[INET6_ADDRSTRLEN] = {};
-    if (inet_ntop(family, address, text, sizeof text) == nullptr) {
+    std::array<char, INET6_ADDRSTRLEN> text{};
+    if (inet_ntop(family, address, text.data(), text.size()) == nullptr) {
         return {};
     }
-    return text;
+    return text.data();
 }
 
 class SystemInterfaceSource final : public InterfaceSource {

@@ -28,7 +28,7 @@ class SystemNameSource final : public NameSource {
         const uid_t uid = getuid();
         const long suggested = sysconf(_SC_GETPW_R_SIZE_MAX);
         std::size_t size = suggested > 0 ? static_cast<std::size_t>(suggested) : 1024;
-        constexpr std::size_t kLargest = 1024 * 1024;
+        constexpr std::size_t kLargest = std::size_t{1024} * 1024;
         for (;;) {
             std::vector<char> buffer(size);
             passwd entry{};

@@ -1,9 +1,9 @@
 #include "short_date.h"
 
 #include <langinfo.h>
-#include <locale.h>
-#include <time.h>
 
+#include <clocale>
+#include <ctime>
 #include <memory>
 #include <string_view>
 #include <type_traits>

@@ -1,7 +1,6 @@
 #include "uptime.h"
 
-#include <time.h>
-
+#include <ctime>
 #include <limits>
 
 #include "backend_errors.h"

@@ -1,6 +1,7 @@
 #include "wmi_class.h"
 
 #include <array>
+#include <utility>
 
 #include "text.h"
 
@@ -16,13 +17,21 @@ std::optional<std::size_t> WmiClass::propertyIndex(std::string_view property) co
 }
 
 const WmiClass* findWmiClass(std::string_view name) {
-    static const std::array kClasses = {&networkAdapterConfigurationClass()};
+    static const std::array kClasses = {&networkAdapterConfigurationClass(), &biosClass(),
+                                        &operatingSystemClass(), &computerSystemClass()};
     for (const WmiClass* known : kClasses) {
         if (equalsIgnoringCase(known->name, name)) {
             return known;
         }
     }
     return nullptr;
+}
+
+HostValue textOrNull(std::optional<std::string> text) {
+    if (!text) {
+        return Null{};
+    }
+    return std::move(*text);
 }
 
 }  // namespace tallowin::linux_backend

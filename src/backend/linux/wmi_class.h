@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,5 +32,14 @@ struct WmiClass {
 
 // Win32_NetworkAdapterConfiguration: the non-loopback interfaces.
 [[nodiscard]] const WmiClass& networkAdapterConfigurationClass();
+// Win32_BIOS: the firmware's serial number.
+[[nodiscard]] const WmiClass& biosClass();
+// Win32_OperatingSystem: the system's caption and service-pack numbers.
+[[nodiscard]] const WmiClass& operatingSystemClass();
+// Win32_ComputerSystem: the machine's name, maker and model.
+[[nodiscard]] const WmiClass& computerSystemClass();
+
+// The text as a property value, or Null when there is none.
+[[nodiscard]] HostValue textOrNull(std::optional<std::string> text);
 
 }  // namespace tallowin::linux_backend

@@ -129,7 +129,7 @@ HostResult<std::unique_ptr<WmiCollection>> runQuery(const Environment& environme
     if (std::ranges::any_of(*rows, misshapen)) {
         return std::unexpected(errors::internalError());
     }
-    if (filter) {
+    if (filter && query->where) {
         const HostValue wanted = query->where->value;
         std::erase_if(*rows, [&](const WmiRow& row) { return row[*filter] != wanted; });
     }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <utility>
@@ -35,14 +36,21 @@ class FixedInterfaces final : public InterfaceSource {
     std::vector<NetInterface> interfaces_;
 };
 
-inline std::unique_ptr<LinuxHost> fixtureHost(std::string hostName,
-                                              std::vector<NetInterface> interfaces = {}) {
+// A host whose machine files are read below that root.
+inline std::unique_ptr<LinuxHost> fixtureHostAt(std::filesystem::path root, std::string hostName,
+                                                std::vector<NetInterface> interfaces = {}) {
     Environment environment;
-    environment.root = TALLOWIN_FIXTURES "/none";
+    environment.root = std::move(root);
     environment.names = std::make_shared<FixedNames>(std::move(hostName), "alice");
     environment.interfaces = std::make_shared<FixedInterfaces>(std::move(interfaces));
     environment.bootClock = [] { return std::optional<std::uint64_t>(); };
     return std::make_unique<LinuxHost>(std::move(environment), MessageBoxFn{});
+}
+
+// A host on a machine with no files at all.
+inline std::unique_ptr<LinuxHost> fixtureHost(std::string hostName,
+                                              std::vector<NetInterface> interfaces = {}) {
+    return fixtureHostAt(TALLOWIN_FIXTURES "/none", std::move(hostName), std::move(interfaces));
 }
 
 inline constexpr std::string_view kLocalMoniker =
@@ -71,6 +79,16 @@ inline std::vector<std::unique_ptr<WmiItem>> itemsOf(Host& host, std::string_vie
         items.push_back(std::move(*item));
     }
     return items;
+}
+
+// The one item a query answers; fails the test when it answers another count.
+inline std::unique_ptr<WmiItem> onlyItemOf(Host& host, std::string_view wql) {
+    auto items = itemsOf(host, wql);
+    if (items.size() != 1) {
+        ADD_FAILURE() << wql << " answered " << items.size() << " items";
+        return nullptr;
+    }
+    return std::move(items.front());
 }
 
 }  // namespace tallowin::linux_backend::testing

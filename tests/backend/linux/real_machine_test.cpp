@@ -1,5 +1,6 @@
 // The back end on the machine the tests run on, checked against what the
-// kernel shows through other doors (uname, /sys/class/net, /proc/net).
+// kernel shows through other doors (uname, /sys/class/net, /proc/net), and
+// answering the system classes in their shapes.
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <net/if.h>
@@ -128,6 +129,46 @@ TEST(ThisMachine, ListsItsNonLoopbackInterfacesWithTheirAddresses) {
         EXPECT_EQ(ipv6, procIPv6Addresses(links[at].name));
     }
     EXPECT_EQ(at, links.size());
+}
+
+bool isTextOrNull(const HostResult<HostValue>& value) {
+    return value && (std::holds_alternative<std::string>(*value) || isNull(*value));
+}
+
+TEST(ThisMachine, DescribesItselfInOneItemOfEachSystemClass) {
+    auto host = makePlatformHost({});
+    auto service = host->bindWmi(monikerFor(firstLabelOfNodeName()));
+    ASSERT_TRUE(service);
+    const auto onlyItem = [&](std::string_view wql) -> std::unique_ptr<WmiItem> {
+        auto collection = (*service)->execQuery(wql);
+        if (!collection) {
+            ADD_FAILURE() << wql << ": " << collection.error().description;
+            return nullptr;
+        }
+        auto walk = *(*collection)->walk();
+        auto item = walk->next();
+        EXPECT_TRUE(item && *item) << wql;
+        EXPECT_EQ(walk->next(), nullptr) << wql << " answers one item";
+        return item ? std::move(*item) : nullptr;
+    };
+
+    const auto bios = onlyItem("SELECT * FROM Win32_BIOS");
+    ASSERT_TRUE(bios);
+    EXPECT_TRUE(isTextOrNull(bios->property("SerialNumber")));
+
+    const auto system = onlyItem("SELECT * FROM Win32_OperatingSystem");
+    ASSERT_TRUE(system);
+    const auto caption = system->property("Caption");
+    ASSERT_TRUE(caption && std::holds_alternative<std::string>(*caption));
+    EXPECT_FALSE(std::get<std::string>(*caption).empty());
+    EXPECT_EQ(system->property("ServicePackMajorVersion"), HostValue(std::int64_t{0}));
+    EXPECT_EQ(system->property("ServicePackMinorVersion"), HostValue(std::int64_t{0}));
+
+    const auto computer = onlyItem("SELECT * FROM Win32_ComputerSystem");
+    ASSERT_TRUE(computer);
+    EXPECT_EQ(computer->property("Name"), HostValue(firstLabelOfNodeName()));
+    EXPECT_TRUE(isTextOrNull(computer->property("Manufacturer")));
+    EXPECT_TRUE(isTextOrNull(computer->property("Model")));
 }
 
 }  // namespace

@@ -145,7 +145,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadQuery{"SELECT * FROM", kInvalidQuery}, BadQuery{"", kInvalidQuery},
         BadQuery{"SELECT MACAddress FROM Win32_NetworkAdapterConfiguration", kInvalidQuery},
         BadQuery{"SELECT * FROM Win32_NetworkAdapterConfiguration WHERE Up=TRUE", kInvalidQuery},
-        BadQuery{"DELETE FROM Win32_NetworkAdapterConfiguration", kInvalidQuery}));
+        BadQuery{"DELETE FROM Win32_NetworkAdapterConfiguration", kInvalidQuery},
+        BadQuery{"SELECT SerialNumber, Version FROM Win32_BIOS", kInvalidQuery},
+        BadQuery{"SELECT Version FROM Win32_OperatingSystem", kInvalidQuery},
+        BadQuery{"SELECT Domain FROM Win32_ComputerSystem", kInvalidQuery}));
 
 class ChangingInterfaces final : public InterfaceSource {
   public:

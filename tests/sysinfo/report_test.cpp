@@ -1,0 +1,210 @@
+#include "sysinfo/report.h"
+
+#include "sysinfo_fixture.h"
+
+namespace tallowin::testing {
+namespace {
+
+const std::string kBios{wmi::kBiosQuery};
+const std::string kSystem{wmi::kOperatingSystemQuery};
+const std::string kComputer{wmi::kComputerSystemQuery};
+
+class ReportTest : public SysInfoTest {
+  protected:
+    ReportTest() {
+        host.setTickCount(93'784'000);
+        host.query(kBios) = {{{"SerialNumber", std::string{"SN-42"}}}};
+        host.query(kSystem) = {{{"Caption", std::string{"Debian GNU/Linux 12"}},
+                                {"ServicePackMajorVersion", std::int64_t{3}},
+                                {"ServicePackMinorVersion", std::int64_t{0}}}};
+        host.query(kComputer) = {{{"Name", std::string{"PC7"}},
+                                  {"Manufacturer", std::string{"Maker"}},
+                                  {"Model", std::string{"Model 9"}}}};
+        addAdapter(TextArray{"10.0.0.5", "fe80::1"});
+    }
+
+    // The lines of the report that one call shows, or nothing when it shows
+    // no box.
+    std::vector<std::string> reportLines() {
+        const std::size_t shownBefore = host.messageBoxes().size();
+        service.Zin_SysInfo();
+        if (host.messageBoxes().size() != shownBefore + 1) return {};
+        const fake::MessageBoxCall& box = host.messageBoxes().back();
+        EXPECT_EQ(box.style, 65280);
+        EXPECT_EQ(box.title, std::optional<std::string>{"System Information"});
+        EXPECT_FALSE(box.prompt.ends_with("\r\n"));
+        std::vector<std::string> lines;
+        std::string_view rest = box.prompt;
+        for (std::size_t at; (at = rest.find("\r\n")) != std::string_view::npos;) {
+            lines.emplace_back(rest.substr(0, at));
+            rest.remove_prefix(at + 2);
+        }
+        lines.emplace_back(rest);
+        return lines;
+    }
+
+    std::string line(std::size_t index) {
+        auto lines = reportLines();
+        return index < lines.size() ? lines[index] : "(no such line)";
+    }
+};
+
+TEST_F(ReportTest, showsTwelveLabelledLinesWithTheFactsOfTheMachine) {
+    EXPECT_EQ(
+        reportLines(),
+        (std::vector<std::string>{
+            "Computer Information", "", "System Manufacture:  Maker", "System Model:  Model 9",
+            "System Name:  PC7", "Domain Name:  CORP", "Serial Number:  SN-42",
+            "OS Version:  Debian GNU/Linux 12", "Service Pack:  3.0", "IP Address:  10.0.0.5", "",
+            "System Uptime:  1 day, 2 hours, 3 minutes, 4 seconds"}));
+}
+
+TEST_F(ReportTest, asksTheHostInOrderAndReleasesEverything) {
+    service.Zin_SysInfo();
+    const auto ops = host.operations();
+    const std::vector<std::string> expected{"CreateObject WScript.NetWork",
+                                            "Network.ComputerName",
+                                            "Network.UserDomain",
+                                            "GetObject " + wmi::monikerFor("PC7"),
+                                            "ExecQuery " + kBios,
+                                            "Walk",
+                                            "Next",
+                                            "Item.SerialNumber",
+                                            "Next",
+                                            "ExecQuery " + kSystem,
+                                            "Walk",
+                                            "Next",
+                                            "Item.Caption",
+                                            "Item.ServicePackMajorVersion",
+                                            "Item.ServicePackMinorVersion",
+                                            "Next",
+                                            "ExecQuery " + kComputer,
+                                            "Walk",
+                                            "Next",
+                                            "Item.Name",
+                                            "Item.Manufacturer",
+                                            "Item.Model",
+                                            "Next",
+                                            "ExecQuery " + kAdapterQuery,
+                                            "Walk",
+                                            "Next",
+                                            "Item.IPAddress",
+                                            "Item.IPAddress(0)",
+                                            "GetTickCount",
+                                            "MsgBox"};
+    EXPECT_EQ(ops, expected);
+    EXPECT_EQ(host.log()[3], "Release Network") << "released before the bind";
+    EXPECT_EQ(host.log().back(), "Release Service") << "held until the box is dismissed";
+}
+
+TEST_F(ReportTest, showsNothingWithoutAComputerName) {
+    host.identity()["ComputerName"] = std::string{};
+    service.Zin_SysInfo();
+    EXPECT_TRUE(host.messageBoxes().empty());
+    EXPECT_EQ(host.operations().size(), 3U) << "no bind is attempted";
+    host.failEvery("CreateObject WScript.NetWork", {429, "ActiveX component can't create object"});
+    service.Zin_SysInfo();
+    EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+TEST_F(ReportTest, showsOnlyTheNoticeWhenTheServiceCannotBeBound) {
+    host.failEvery("GetObject " + wmi::monikerFor("PC7"), {462, "Unavailable"});
+    service.Zin_SysInfo();
+    EXPECT_EQ(
+        host.messageBoxes(),
+        (std::vector<fake::MessageBoxCall>{{"The computer did not respond", 0, std::nullopt}}));
+    EXPECT_EQ(count("ExecQuery " + kBios), 0U);
+}
+
+struct ServicePack {
+    const char* name;
+    HostValue major;
+    HostValue minor;
+    const char* shown;
+};
+
+class ReportServicePack : public ReportTest, public ::testing::WithParamInterface<ServicePack> {};
+
+TEST_P(ReportServicePack, joinsMajorDotMinor) {
+    host.query(kSystem)[0]["ServicePackMajorVersion"] = GetParam().major;
+    host.query(kSystem)[0]["ServicePackMinorVersion"] = GetParam().minor;
+    EXPECT_EQ(line(8), std::string{"Service Pack:  "} + GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, ReportServicePack,
+    ::testing::Values(ServicePack{"ThreeZero", std::int64_t{3}, std::int64_t{0}, "3.0"},
+                      ServicePack{"BothZero", std::int64_t{0}, std::int64_t{0}, "0.0"},
+                      ServicePack{"BothNull", Null{}, Null{}, "."},
+                      ServicePack{"AsText", std::string{"2"}, Null{}, "2."},
+                      ServicePack{"AnArray", TextArray{"1"}, std::int64_t{0}, ""}),
+    [](const auto& test) { return std::string{test.param.name}; });
+
+TEST_F(ReportTest, leavesLabelsAloneWhereQueriesAnswerNothingOrFail) {
+    host.identity()["UserDomain"] = std::string{};
+    host.query(kSystem).clear();
+    host.failEvery("ExecQuery " + kBios, {-2147217385, "Invalid query"});
+    host.failEvery("Walk", {-2147217385, "Invalid query"});
+    const auto lines = reportLines();
+    ASSERT_EQ(lines.size(), 12U);
+    for (std::size_t i = 2; i < 10; ++i) EXPECT_TRUE(lines[i].ends_with(":  ")) << lines[i];
+    EXPECT_EQ(lines[11], "System Uptime:  1 day, 2 hours, 3 minutes, 4 seconds");
+}
+
+TEST_F(ReportTest, keepsTheLastItemsValuesAndStepsOverSingleFailedProperties) {
+    host.query(kComputer).push_back(
+        {{"Name", std::string{"PC8"}}, {"Manufacturer", Null{}}, {"Model", std::string{"M2"}}});
+    host.query(kBios)[0]["SerialNumber"] = Null{};
+    host.failEvery("Item.Caption", {-2147217406, "Not found"});
+    const auto lines = reportLines();
+    ASSERT_EQ(lines.size(), 12U);
+    EXPECT_EQ(lines[2], "System Manufacture:  Maker") << "a Null keeps the earlier value";
+    EXPECT_EQ(lines[3], "System Model:  M2");
+    EXPECT_EQ(lines[4], "System Name:  PC8");
+    EXPECT_EQ(lines[6], "Serial Number:  ");
+    EXPECT_EQ(lines[7], "OS Version:  ");
+    EXPECT_EQ(lines[8], "Service Pack:  3.0");
+}
+
+TEST_F(ReportTest, takesTheFirstAddressOfTheFirstAdapterWithAddresses) {
+    host.query(kAdapterQuery) = {{{"IPAddress", Null{}}},
+                                 {{"IPAddress", TextArray{"B1", "B2"}}},
+                                 {{"IPAddress", TextArray{"C1"}}}};
+    EXPECT_EQ(line(9), "IP Address:  B1");
+    EXPECT_EQ(count("Item.IPAddress"), 2U) << "the walk stops at B; C is never read";
+}
+
+TEST_F(ReportTest, endsTheAdapterWalkAtAnAdapterWhoseNullTestOrAddressFails) {
+    host.query(kAdapterQuery) = {{{"IPAddress", Null{}}}, {{"IPAddress", TextArray{"B1"}}}};
+    EXPECT_EQ(line(9), "IP Address:  B1");
+    host.clearLog();
+    host.failNth(26, {-2147217406, "Not found"});  // the first adapter's Null test
+    EXPECT_EQ(line(9), "IP Address:  ");
+    host.query(kAdapterQuery) = {{{"IPAddress", TextArray{}}}, {{"IPAddress", TextArray{"B1"}}}};
+    EXPECT_EQ(line(9), "IP Address:  ");
+}
+
+TEST_F(ReportTest, leavesTheAddressEmptyWithoutAnAdapterThatHasOne) {
+    host.query(kAdapterQuery) = {{{"IPAddress", Null{}}}};
+    EXPECT_EQ(line(9), "IP Address:  ");
+}
+
+TEST_F(ReportTest, endsWithTheLabelAloneForAnUptimeOfHalfASecond) {
+    host.setTickCount(500);
+    EXPECT_EQ(line(11), "System Uptime:  ");
+}
+
+TEST_F(ReportTest, showsNothingWhenTheTickCounterCannotBeRead) {
+    host.failEvery("GetTickCount", {5, "Invalid procedure call or argument"});
+    service.Zin_SysInfo();
+    EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+TEST_F(ReportTest, startsEveryReportAfresh) {
+    (void)reportLines();
+    host.query(kBios).clear();
+    EXPECT_EQ(line(6), "Serial Number:  ");
+}
+
+}  // namespace
+}  // namespace tallowin::testing
