@@ -1,6 +1,5 @@
 #include "ui/qt/form1.h"
 
-#include <QFont>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPalette>
@@ -9,14 +8,14 @@
 #include <QTextOption>
 
 #include "ui/main_window_logic.h"
+#include "ui/qt/form2.h"
+#include "ui/qt/text_box_font.h"
 #include "ui/qt/twips.h"
 #include "ui/qt/wrapping_push_button.h"
 
 namespace tallowin::ui::qt {
 
 namespace {
-
-constexpr double kText1PointSize = 13.5;
 
 // Text1's background is the colour of button faces, in every state.
 void paintWithButtonFace(QWidget& widget) {
@@ -25,13 +24,6 @@ void paintWithButtonFace(QWidget& widget) {
         palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Button));
     }
     widget.setPalette(palette);
-}
-
-QFont text1Font() {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(kText1PointSize);
-    return font;
 }
 
 }  // namespace
@@ -60,7 +52,7 @@ void Form1::createControls() {
     text1_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text1_->setFont(text1Font());
+    text1_->setFont(textBoxFont());
     paintWithButtonFace(*text1_);
 
     // The buttons keep the window's own font.
@@ -110,7 +102,10 @@ void Form1::cmdSysInfo_Click() {
 }
 
 void Form1::cmdShowAll_Click() {
-    // The address list window is not part of this window yet.
+    // The list window is made at the first press and kept for the next; each
+    // press loads it afresh and waits until it is closed.
+    if (form2_ == nullptr) form2_ = new Form2(service_, this);
+    form2_->showModal();
 }
 
 void Form1::cmdOK_Click() { close(); }

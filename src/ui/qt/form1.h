@@ -1,7 +1,7 @@
 // The main window: the machine's first IP address and its computer name on
 // one text line, and the buttons "System Information", "Show All" and "OK".
-// It is the program's only top-level window, so closing it (OK, Alt+O, Esc,
-// the close box or the system's close command) ends the program.
+// Closing it (OK, Alt+O, Esc, the close box or the system's close command)
+// ends the program.
 #pragma once
 
 #include <QDialog>
@@ -13,6 +13,7 @@ class QPlainTextEdit;
 
 namespace tallowin::ui::qt {
 
+class Form2;
 class WrappingPushButton;
 
 // A QDialog for its default and cancel button roles (Enter and Esc), shown as
@@ -45,6 +46,8 @@ class Form1 final : public QDialog {
     WrappingPushButton* cmdSysInfo_ = nullptr;
     WrappingPushButton* cmdShowAll_ = nullptr;
     WrappingPushButton* cmdOK_ = nullptr;
+    // The list window, made by the first "Show All"; owned as a Qt child.
+    Form2* form2_ = nullptr;
 };
 
 }  // namespace tallowin::ui::qt
