@@ -98,7 +98,9 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::cmdSysInfo_Click() {
-    // The system information report is not part of this window yet.
+    // The report shows its own modal message box and returns once it is
+    // dismissed; nothing is read back.
+    service_.get().Zin_SysInfo();
 }
 
 void Form1::cmdShowAll_Click() {

@@ -51,6 +51,11 @@ void setUpMessageBox(QMessageBox& box, std::string_view prompt,
     box.setWindowTitle(title ? fromUtf8(*title) : QGuiApplication::applicationDisplayName());
 }
 
+// The service asks for style 0 (the notice) or 0xFF00 (the report). Both come
+// down to OK alone with no icon: the report's further bits (an undefined
+// default button, system- and task-modal at once, a Help button with no help
+// behind it, the no-focus bit) are not honoured, so the box never blocks
+// other programs and offers no button that does nothing.
 int showMessageBox(std::string_view prompt, std::int32_t /*style*/,
                    std::optional<std::string_view> title) {
     QWidget* owner = QApplication::activeWindow();

@@ -78,6 +78,7 @@ class Form1Test : public QObject {
     void everyWayOfClosingTheWindowEndsTheProgram_data();
     void everyWayOfClosingTheWindowEndsTheProgram();
     void systemInformationHasTheFocusAndIsPressedByEnter();
+    void systemInformationShowsTheReport();
     void tabVisitsOnlyTheVisibleButtons_data();
     void tabVisitsOnlyTheVisibleButtons();
     void theTextLineCanBeSelectedAndCopiedButNotEdited();
@@ -228,6 +229,23 @@ void Form1Test::systemInformationHasTheFocusAndIsPressedByEnter() {
     QTest::mouseClick(text1(form)->viewport(), Qt::LeftButton);
     QTest::keyClick(text1(form), Qt::Key_Return);
     QCOMPARE(clicked.count(), 1);
+    QVERIFY(form.isVisible());
+}
+
+void Form1Test::systemInformationShowsTheReport() {
+    Machine machine("PC7");
+    machine.host.setTickCount(93'784'000);
+    Form1 form(machine.service);
+    form.load();
+    QVERIFY(showAndActivate(form));
+    QTest::mouseClick(button(form, "cmdSysInfo"), Qt::LeftButton);
+
+    const auto& boxes = machine.host.messageBoxes();
+    QCOMPARE(boxes.size(), std::size_t{1});
+    QCOMPARE(boxes[0].title, std::optional<std::string>("System Information"));
+    QCOMPARE(boxes[0].style, 65280);
+    QVERIFY(boxes[0].prompt.starts_with("Computer Information\r\n\r\n"));
+    QVERIFY(boxes[0].prompt.ends_with("System Uptime:  1 day, 2 hours, 3 minutes, 4 seconds"));
     QVERIFY(form.isVisible());
 }
 

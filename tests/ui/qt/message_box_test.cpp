@@ -24,6 +24,7 @@ class MessageBoxTest : public QObject {
     void initTestCase();
     void showsTheTextAsComposedWithOnlyAnOkButton_data();
     void showsTheTextAsComposedWithOnlyAnOkButton();
+    void isModalToTheActiveWindowAndAnswersOk_data();
     void isModalToTheActiveWindowAndAnswersOk();
 };
 
@@ -80,7 +81,17 @@ void MessageBoxTest::showsTheTextAsComposedWithOnlyAnOkButton() {
     QVERIFY(box.textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
 }
 
+void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk_data() {
+    QTest::addColumn<int>("style");
+    QTest::newRow("the notice's style") << 0;
+    // The report's style asks for a Help button, system-wide modality and an
+    // undefined default button as well; the box stays OK alone, modal to its
+    // window.
+    QTest::newRow("the report's style") << 65280;
+}
+
 void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
+    QFETCH(int, style);
     QWidget owner;
     owner.setWindowTitle(QStringLiteral("owner"));
     owner.show();
@@ -91,6 +102,7 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
     QPointer<QMessageBox> seen;
     Qt::WindowModality modality = Qt::NonModal;
     QWidget* parent = nullptr;
+    qsizetype buttons = 0;
     QString copied;
     QTimer poll;
     poll.setInterval(10);
@@ -101,6 +113,7 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
         seen = box;
         modality = box->windowModality();
         parent = box->parentWidget();
+        buttons = box->buttons().size();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
         copied = QGuiApplication::clipboard()->text();
         box->buttons().constFirst()->click();
@@ -111,12 +124,13 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
 
-    const int answer = showMessageBox("Manufacturer: Acme\r\nModel: M1", 0, std::nullopt);
+    const int answer = showMessageBox("Manufacturer: Acme\r\nModel: M1", style, std::nullopt);
 
     QCOMPARE(answer, kMessageBoxOk);
     QVERIFY(seen.isNull());  // the box is gone when the call returns
     QCOMPARE(modality, Qt::WindowModal);
     QCOMPARE(parent, &owner);
+    QCOMPARE(buttons, 1);
     QCOMPARE(copied, "Manufacturer: Acme\nModel: M1");
 }
 
