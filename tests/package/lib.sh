@@ -1,0 +1,117 @@
+# Helpers for the package tests, sourced by them: a private Xvfb server, the
+# program's window and its icon. Each helper fails with a message of its own.
+# The caller sets `set -euo pipefail`, defines its cleanup and calls
+# stop_program and stop_xvfb from it.
+
+xvfb_pid=""
+program_pid=""
+
+fail() {
+    echo "${0##*/}: $*" >&2
+    exit 1
+}
+
+# Waits up to $1 tenths of a second for the command after it to succeed.
+wait_for() {
+    local tenths="$1"
+    shift
+    local i
+    for ((i = 0; i < tenths; i++)); do
+        if "$@"; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Starts Xvfb on a display number it picks itself (so tests can run side by
+# side) and exports DISPLAY. $1: a folder for its files.
+start_xvfb() {
+    local dir="$1"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
+        3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    wait_for 100 test -s "$dir/display" || fail "Xvfb did not start: $(cat "$dir/xvfb.log")"
+    export DISPLAY=":$(head -n 1 "$dir/display")"
+    unset WAYLAND_DISPLAY
+}
+
+stop_xvfb() {
+    if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    xvfb_pid=""
+}
+
+# Starts the program $1 on the Xvfb display, its output into $2, and waits
+# for its main window, titled "Tallowin", to be mapped: sets program_pid and
+# window. (Not for a command substitution: the program is this shell's child.)
+window=""
+start_program() {
+    local program="$1" log="$2"
+    QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
+    program_pid=$!
+    window="$(timeout 30 xdotool search --sync --onlyvisible --name '^Tallowin$' 2>/dev/null |
+        head -n 1)" || true
+    [ -n "$window" ] || fail "the main window of $program did not appear; its output: $(cat "$log")"
+}
+
+stop_program() {
+    if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
+        kill "$program_pid" 2>/dev/null || true
+        wait "$program_pid" 2>/dev/null || true
+    fi
+    program_pid=""
+}
+
+# Ends the program as a person would, with Esc, and checks that it ends.
+close_program() {
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key Escape
+    wait_for 100 bash -c '! kill -0 "$1" 2>/dev/null' _ "$program_pid" ||
+        fail "the program did not end on Esc"
+    local status=0
+    wait "$program_pid" || status=$?
+    program_pid=""
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
+# Checks that the main window carries the program's icon for the window
+# manager (_NET_WM_ICON): the images of 16, 32 and 48 pixels are there, and
+# the 16-pixel one is, pixel for pixel, the PNG $1 (data/icons/tallowin-16.png).
+check_window_icon() {
+    local png="$1" dir
+    dir="$(mktemp -d)"
+    xprop -id "$window" -notype -len 100000000 -f _NET_WM_ICON 32c _NET_WM_ICON \
+        >"$dir/icon" || fail "xprop could not read the window"
+    convert "$png" -depth 8 "rgba:$dir/expected.rgba" || fail "could not read $png"
+    python3 - "$dir/icon" "$dir/expected.rgba" <<'PY' || { rm -rf "$dir"; fail "the window's icon is not Tallowin's"; }
+import sys
+
+text = open(sys.argv[1]).read()
+if "=" not in text:
+    sys.exit(f"the window has no icon (_NET_WM_ICON): {text.strip()}")
+values = [int(v) for v in text.split("=", 1)[1].replace(",", " ").split()]
+images = {}
+at = 0
+while at + 2 <= len(values):  # width, height, then width * height ARGB pixels
+    w, h = values[at], values[at + 1]
+    images[(w, h)] = values[at + 2:at + 2 + w * h]
+    at += 2 + w * h
+sizes = sorted(images)
+for size in (16, 32, 48):
+    if (size, size) not in images:
+        sys.exit(f"no {size} x {size} image in the window's icon; it has {sizes}")
+raw = open(sys.argv[2], "rb").read()
+for i, argb in enumerate(images[(16, 16)]):
+    r, g, b, a = raw[i * 4:i * 4 + 4]
+    got = ((argb >> 16) & 255, (argb >> 8) & 255, argb & 255, argb >> 24)
+    if a == 0 and got[3] == 0:
+        continue
+    if got != (r, g, b, a):
+        sys.exit(f"pixel {i % 16},{i // 16} of the 16 x 16 icon is {got}, not {(r, g, b, a)}")
+print(f"window icon: {len(sizes)} images, {sizes[0][0]} to {sizes[-1][0]} pixels; "
+      "the 16 x 16 one is data/icons/tallowin-16.png")
+PY
+    rm -rf "$dir"
+}
