@@ -1,0 +1,27 @@
+# Cross-builds the Windows program (64-bit) with Debian's mingw-w64 compilers,
+# POSIX threads variant, and runs what it builds under Wine: CTest starts
+# every Windows test executable through wine-run.sh.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(_mingw x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${_mingw}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${_mingw}-g++-posix)
+set(CMAKE_RC_COMPILER ${_mingw}-windres)
+
+# Headers and libraries of the target come from the mingw-w64 tree alone;
+# programs (and header-only libraries such as utfcpp) from the build host.
+set(CMAKE_FIND_ROOT_PATH /usr/${_mingw})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE BOTH)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# One self-contained executable: the C++ and GCC runtimes and winpthreads are
+# linked in, so the program needs nothing but the system's own DLLs.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# Wine runs the test executables (and lists their tests for CTest) in a
+# throw-away prefix under the build folder, made at its first use.
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    "${CMAKE_CURRENT_LIST_DIR}/wine-run.sh;--prefix;${CMAKE_BINARY_DIR}/wine/prefix")

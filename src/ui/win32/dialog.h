@@ -1,0 +1,88 @@
+// What the two windows have in common: a dialog made from an empty in-memory
+// template, so that the dialog manager gives it Tab, Enter (the default
+// button), Esc (the cancel command) and the access keys, with every control
+// placed by this code in twips scaled to the window's DPI. When the DPI
+// changes (the window moved to another monitor) sizes, fonts and icons are
+// made afresh for the new DPI.
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+
+#include "ui/win32/gdi.h"
+#include "ui/win32/twips.h"
+
+namespace tallowin::ui::win32 {
+
+// A control as designed. Text boxes use the text-box font, the others the
+// window font.
+struct ControlDesign {
+    int id = 0;
+    TwipsRect rect;
+    bool textBox = false;
+};
+
+struct WindowDesign {
+    int clientWidth = 0;  // twips
+    int clientHeight = 0;
+    DWORD style = 0;
+    DWORD extendedStyle = 0;
+    std::span<const ControlDesign> controls;
+};
+
+class Dialog {
+  public:
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // The window while it is open, else null.
+    [[nodiscard]] HWND window() const noexcept { return window_; }
+    [[nodiscard]] HWND control(int id) const noexcept;
+
+  protected:
+    explicit Dialog(WindowDesign design) noexcept : design_(design) {}
+    // A window still open goes with its owner object, without calling back.
+    virtual ~Dialog();
+
+    // Makes the window, hidden; onInit runs before this returns. False when
+    // the window could not be made.
+    bool createModeless(HWND owner);
+    // Makes the window and shows it modal to its owner; returns when
+    // endModal has been called.
+    INT_PTR runModal(HWND owner);
+    void endModal(INT_PTR result);
+
+    // Makes the controls: a read-only multi-line text box (word wrap, no
+    // horizontal scrolling; Tab, Enter and Esc stay the window's) and a push
+    // button whose caption wraps onto further lines.
+    HWND addTextBox(int id, DWORD extraStyle);
+    HWND addButton(int id, const wchar_t* caption, bool isDefault);
+
+    // Sizes the window and places and fonts the controls for the DPI the
+    // window is on now.
+    void applyDpi();
+
+    virtual void onInit() = 0;
+    // A button pressed, or IDCANCEL for Esc.
+    virtual void onCommand(int id) = 0;
+    // The close box or the system's close command.
+    virtual void onClose() = 0;
+    virtual void onDestroy() {}
+    // The background of a read-only text box; null for the default.
+    virtual HBRUSH onTextBoxColour(HDC dc, HWND control);
+
+  private:
+    static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void applyDpi(UINT dpi, const RECT* suggested);
+
+    WindowDesign design_;
+    HWND window_ = nullptr;
+    Font textBoxFont_;
+    Font windowFont_;
+    Icon bigIcon_;
+    Icon smallIcon_;
+};
+
+}  // namespace tallowin::ui::win32

@@ -1,0 +1,111 @@
+#include "ui/win32/form1.h"
+
+#include <array>
+#include <utility>
+
+#include "ui/main_window_logic.h"
+#include "ui/win32/designs.h"
+#include "ui/win32/edit_text.h"
+#include "ui/win32/placement.h"
+
+namespace tallowin::ui::win32 {
+
+namespace {
+
+constexpr std::array kControls{
+    ControlDesign{form1::kText1, form1::kText1Rect, true},
+    ControlDesign{form1::kCmdSysInfo, form1::kCmdSysInfoRect, false},
+    ControlDesign{form1::kCmdShowAll, form1::kCmdShowAllRect, false},
+    ControlDesign{form1::kCmdOK, form1::kCmdOKRect, false},
+};
+
+// A fixed dialog frame with a caption and a close box, no minimise or
+// maximise box; a taskbar button of its own.
+constexpr WindowDesign kDesign{
+    .clientWidth = form1::kClientWidth,
+    .clientHeight = form1::kClientHeight,
+    .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    .extendedStyle = WS_EX_APPWINDOW,
+    .controls = kControls,
+};
+
+constexpr wchar_t kCaption[] = L"Tallowin";
+
+}  // namespace
+
+Form1::Form1(SharedSysInfo& service, std::function<void()> onClosed)
+    : Dialog(kDesign), service_(service), onClosed_(std::move(onClosed)) {}
+
+Form1::~Form1() = default;
+
+bool Form1::show(int showCommand) {
+    if (!createModeless(nullptr)) return false;
+    ShowWindow(window(), showCommand);
+    return true;
+}
+
+bool Form1::isDialogMessage(MSG& message) const {
+    return window() != nullptr && IsDialogMessageW(window(), &message) != FALSE;
+}
+
+void Form1::onInit() {
+    SetWindowTextW(window(), kCaption);
+    // Created in tab order. Text1 is no tab stop: the user can click into it
+    // to select and copy, but Tab passes it by.
+    addTextBox(form1::kText1, 0);
+    addButton(form1::kCmdSysInfo, L"System Information", true);
+    addButton(form1::kCmdShowAll, L"Show All", false);
+    addButton(form1::kCmdOK, L"&OK", false);
+    // Enter presses "System Information"; Esc presses OK (onCommand).
+    SendMessageW(window(), DM_SETDEFID, form1::kCmdSysInfo, 0);
+    applyDpi();
+    load();
+    centreOnScreen(window());
+}
+
+void Form1::load() {
+    const MainWindowContent content = loadMainWindow(service_.get());
+    ShowWindow(control(form1::kCmdShowAll), content.showAllVisible ? SW_SHOWNA : SW_HIDE);
+    SetWindowTextW(control(form1::kText1), editControlText(content.text).c_str());
+}
+
+void Form1::onCommand(int id) {
+    switch (id) {
+        case form1::kCmdSysInfo:
+            cmdSysInfo_Click();
+            break;
+        case form1::kCmdShowAll:
+            cmdShowAll_Click();
+            break;
+        case form1::kCmdOK:
+        case IDCANCEL:  // Esc: OK is the cancel button
+            cmdOK_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void Form1::onClose() { cmdOK_Click(); }
+
+void Form1::onDestroy() {
+    if (onClosed_) onClosed_();
+}
+
+HBRUSH Form1::onTextBoxColour(HDC dc, HWND /*control*/) {
+    // Text1 is drawn on the colour of button faces.
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void Form1::cmdSysInfo_Click() { service_.get().Zin_SysInfo(); }
+
+void Form1::cmdShowAll_Click() {
+    if (!form2_) form2_.emplace(service_);
+    form2_->showModal(window());
+}
+
+void Form1::cmdOK_Click() { DestroyWindow(window()); }
+
+}  // namespace tallowin::ui::win32

@@ -1,0 +1,83 @@
+#include "ui/win32/form2.h"
+
+#include <array>
+#include <string>
+
+#include "backend/windows/wide_text.h"
+#include "ui/ip_list_window_logic.h"
+#include "ui/win32/designs.h"
+#include "ui/win32/edit_text.h"
+#include "ui/win32/placement.h"
+
+namespace tallowin::ui::win32 {
+
+namespace {
+
+constexpr std::array kControls{
+    ControlDesign{form2::kText1, form2::kText1Rect, true},
+    ControlDesign{form2::kCmdOK, form2::kCmdOKRect, false},
+};
+
+// A fixed dialog frame with a caption and a close box, no minimise or
+// maximise box. Owned by the main window, so no taskbar button.
+constexpr WindowDesign kDesign{
+    .clientWidth = form2::kClientWidth,
+    .clientHeight = form2::kClientHeight,
+    .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    .extendedStyle = 0,
+    .controls = kControls,
+};
+
+std::string windowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return tallowin::win32::toUtf8(text);
+}
+
+}  // namespace
+
+Form2::Form2(SharedSysInfo& service) : Dialog(kDesign), service_(service) {}
+
+void Form2::showModal(HWND owner) {
+    owner_ = owner;
+    runModal(owner);
+}
+
+void Form2::onInit() {
+    SetWindowTextW(window(), tallowin::win32::toWide(kIpListDesignCaption).c_str());
+    // Created in tab order: Text1, the first tab stop, has the focus when the
+    // window is shown. Long lines wrap; the list never scrolls sideways.
+    addTextBox(form2::kText1, WS_TABSTOP | WS_VSCROLL);
+    // OK is the default button (Enter) and the cancel button (Esc) at once.
+    addButton(form2::kCmdOK, L"&OK", true);
+    SendMessageW(window(), DM_SETDEFID, form2::kCmdOK, 0);
+    applyDpi();
+    load();
+    centreOnOwner(window(), owner_);
+}
+
+void Form2::load() {
+    const IpListContent content = loadIpListWindow(service_.get(), windowText(window()));
+    SetWindowTextW(window(), editControlText(content.caption).c_str());
+    SetWindowTextW(control(form2::kText1), editControlText(content.list).c_str());
+}
+
+void Form2::onCommand(int id) {
+    if (id == form2::kCmdOK || id == IDOK || id == IDCANCEL) cmdOK_Click();
+}
+
+void Form2::onClose() { cmdOK_Click(); }
+
+HBRUSH Form2::onTextBoxColour(HDC dc, HWND /*control*/) {
+    // The list keeps the default background of text boxes, not the grey of
+    // a read-only one.
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return GetSysColorBrush(COLOR_WINDOW);
+}
+
+void Form2::cmdOK_Click() { endModal(IDOK); }
+
+}  // namespace tallowin::ui::win32

@@ -1,0 +1,276 @@
+// The back end against the real services of the system it runs on: under
+// Wine, Wine's own network object and WMI provider.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <string>
+#include <vector>
+
+#include "backend/windows/wide_text.h"
+#include "com_errors.h"
+#include "network_identity.h"
+#include "sysinfo/clsSysInfo.h"
+#include "sysinfo/wmi_names.h"
+#include "ui/main_window_logic.h"
+#include "windows_host.h"
+
+namespace tallowin::windows_backend {
+namespace {
+
+bool runningOnWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+std::string computerName() {
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD length = MAX_COMPUTERNAME_LENGTH + 1;
+    EXPECT_NE(GetComputerNameW(name, &length), FALSE);
+    return win32::toUtf8({name, length});
+}
+
+std::string upper(std::string text) {
+    std::ranges::transform(text, text.begin(), [](char c) {
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    });
+    return text;
+}
+
+// Message boxes the service asks for, recorded instead of shown.
+struct MessageBoxes {
+    struct Box {
+        std::string prompt;
+        std::int32_t style;
+        std::optional<std::string> title;
+    };
+    std::vector<Box> shown;
+
+    MessageBoxFn function() {
+        return [this](std::string_view prompt, std::int32_t style,
+                      std::optional<std::string_view> title) {
+            shown.push_back(
+                {std::string{prompt}, style,
+                 title ? std::optional<std::string>{std::string{*title}} : std::nullopt});
+            return IDOK;
+        };
+    }
+};
+
+// Every item a query answers.
+std::vector<std::unique_ptr<WmiItem>> itemsOf(WmiService& service, std::string_view wql) {
+    std::vector<std::unique_ptr<WmiItem>> items;
+    auto collection = service.execQuery(wql);
+    EXPECT_TRUE(collection) << wql << ": " << collection.error().description;
+    if (!collection) return items;
+    auto walk = (*collection)->walk();
+    EXPECT_TRUE(walk) << walk.error().description;
+    if (!walk) return items;
+    for (;;) {
+        auto item = (*walk)->next();
+        EXPECT_TRUE(item) << item.error().description;
+        if (!item || !*item) return items;
+        items.push_back(std::move(*item));
+    }
+}
+
+std::string textOf(WmiItem& item, std::string_view property) {
+    const auto value = item.property(property);
+    EXPECT_TRUE(value) << property << ": " << value.error().description;
+    const std::string* text = value ? std::get_if<std::string>(&*value) : nullptr;
+    EXPECT_NE(text, nullptr) << property << " is not text";
+    return text != nullptr ? *text : std::string{};
+}
+
+class Services : public ::testing::Test {
+  protected:
+    std::unique_ptr<WmiService> bindThisComputer() {
+        auto service = host.bindWmi(wmi::monikerFor(computerName()));
+        EXPECT_TRUE(service) << service.error().description;
+        return service ? std::move(*service) : nullptr;
+    }
+
+    MessageBoxes boxes;
+    WindowsHost host{boxes.function()};
+};
+
+TEST_F(Services, networkObjectAnswersTheUserName) {
+    auto network = host.createNetworkIdentity();
+    ASSERT_TRUE(network) << network.error().description;
+    const auto user = (*network)->property("UserName");
+    ASSERT_TRUE(user) << user.error().description;
+    ASSERT_TRUE(std::holds_alternative<std::string>(*user));
+    EXPECT_FALSE(std::get<std::string>(*user).empty());
+}
+
+TEST_F(Services, anObjectThatCannotBeCreatedIsError429) {
+    EXPECT_EQ(createNetworkIdentity(L"Tallowin.NoSuchObject"),
+              std::unexpected(HostError{429, "ActiveX component can't create object"}));
+}
+
+TEST_F(Services, networkObjectFailsWhatTheHostDoesNotImplement) {
+    auto network = host.createNetworkIdentity();
+    ASSERT_TRUE(network);
+    const auto computer = (*network)->property("ComputerName");
+    const auto domain = (*network)->property("UserDomain");
+    if (!runningOnWine()) {
+        ASSERT_TRUE(computer);
+        EXPECT_EQ(upper(std::get<std::string>(*computer)), upper(computerName()));
+        return;
+    }
+    // Wine answers both with an exception carrying E_NOTIMPL and no
+    // description: the system's message for that code stands in.
+    const HostError notImplemented{-2147467263, systemMessage(E_NOTIMPL)};
+    EXPECT_EQ(computer, std::unexpected(notImplemented));
+    EXPECT_EQ(domain, std::unexpected(notImplemented));
+    EXPECT_EQ(notImplemented.description, "Not implemented.");
+
+    const auto unknown = (*network)->property("NoSuchName");
+    ASSERT_FALSE(unknown);
+    EXPECT_EQ(unknown.error().number, -2147352570);  // DISP_E_UNKNOWNNAME
+}
+
+TEST_F(Services, theProgramAnswersWhatItMustForAHostWithoutAComputerName) {
+    if (!runningOnWine()) GTEST_SKIP() << "only Wine's network object fails ComputerName";
+    clsSysInfo service(host);
+    const std::string errorText =
+        "Error: Not implemented. (-2147467263) Error in Computer Name (Zin_GetComputerName) "
+        "(from 3/22/2007).";
+    EXPECT_EQ(service.Zin_GetComputerName(), errorText);
+
+    // The main window: four blanks and the error text; no "Show All".
+    const ui::MainWindowContent content = ui::loadMainWindow(service);
+    EXPECT_EQ(content.text, "    " + errorText);
+    EXPECT_FALSE(content.showAllVisible);
+
+    // Without a computer name the addresses are empty text in every mode,
+    // and the report shows nothing at all.
+    for (const std::int32_t mode : {0, 1, 2}) EXPECT_EQ(service.Zin_GetIP(mode), "") << mode;
+    service.Zin_SysInfo();
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Services, wmiAnswersTheFourQueriesWithItemsOfTheRightShapes) {
+    const auto service = bindThisComputer();
+    ASSERT_NE(service, nullptr);
+
+    const auto bios = itemsOf(*service, wmi::kBiosQuery);
+    ASSERT_FALSE(bios.empty());
+    (void)textOf(*bios.front(), "SerialNumber");
+
+    const auto systems = itemsOf(*service, wmi::kOperatingSystemQuery);
+    ASSERT_FALSE(systems.empty());
+    EXPECT_FALSE(textOf(*systems.front(), "Caption").empty());
+    for (const char* version : {"ServicePackMajorVersion", "ServicePackMinorVersion"}) {
+        const auto number = systems.front()->property(version);
+        ASSERT_TRUE(number) << version;
+        EXPECT_TRUE(std::holds_alternative<std::int64_t>(*number) || isNull(*number)) << version;
+    }
+
+    const auto computers = itemsOf(*service, wmi::kComputerSystemQuery);
+    ASSERT_FALSE(computers.empty());
+    EXPECT_EQ(upper(textOf(*computers.front(), "Name")), upper(computerName()));
+    EXPECT_FALSE(textOf(*computers.front(), "Manufacturer").empty());
+    (void)textOf(*computers.front(), "Model");
+
+    // Every adapter's addresses are Null or an array of text, and each
+    // element read by its index is the array's element.
+    for (const auto& adapter : itemsOf(*service, wmi::kAdapterAddressesQuery)) {
+        const auto addresses = adapter->property("IPAddress");
+        ASSERT_TRUE(addresses);
+        if (isNull(*addresses)) continue;
+        ASSERT_TRUE(std::holds_alternative<TextArray>(*addresses));
+        const auto& list = std::get<TextArray>(*addresses);
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            EXPECT_EQ(adapter->element("IPAddress", static_cast<std::int16_t>(i)),
+                      HostValue{list[i]});
+        }
+        const auto beyond = adapter->element("IPAddress", static_cast<std::int16_t>(list.size()));
+        EXPECT_EQ(beyond, std::unexpected(errors::subscriptOutOfRange()));
+    }
+}
+
+TEST_F(Services, wmiFailuresReachTheCallerWithANumberAndADescription) {
+    const auto service = bindThisComputer();
+    ASSERT_NE(service, nullptr);
+    const auto computers = itemsOf(*service, wmi::kComputerSystemQuery);
+    ASSERT_FALSE(computers.empty());
+    const auto missing = computers.front()->property("NoSuchProperty");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().number, -2147352570);  // DISP_E_UNKNOWNNAME
+    EXPECT_FALSE(missing.error().description.empty());
+
+    const auto elsewhere = host.bindWmi("winmgmts:{impersonationLevel=impersonate}!\\\\" +
+                                        computerName() + "\\root\\nosuchnamespace");
+    ASSERT_FALSE(elsewhere);
+    EXPECT_LT(elsewhere.error().number, 0);
+    EXPECT_FALSE(elsewhere.error().description.empty());
+}
+
+// The service itself over the real WMI, with the computer name that
+// GetComputerNameW gives in place of the one Wine's network object lacks.
+class NamedHost final : public Host {
+  public:
+    explicit NamedHost(Host& real) : real_(real) {}
+
+    HostResult<std::unique_ptr<NetworkIdentity>> createNetworkIdentity() override {
+        struct Named final : NetworkIdentity {
+            HostResult<HostValue> property(std::string_view name) override {
+                if (name == "ComputerName") return HostValue{computerName()};
+                return HostValue{std::string{"WORKGROUP"}};
+            }
+        };
+        return std::make_unique<Named>();
+    }
+    HostResult<std::unique_ptr<WmiService>> bindWmi(std::string_view moniker) override {
+        return real_.bindWmi(moniker);
+    }
+    HostResult<std::uint64_t> tickCount() override { return real_.tickCount(); }
+    HostResult<int> messageBox(std::string_view prompt, std::int32_t style,
+                               std::optional<std::string_view> title) override {
+        return real_.messageBox(prompt, style, title);
+    }
+    HostResult<std::string> shortDate(std::chrono::year_month_day date) override {
+        return real_.shortDate(date);
+    }
+
+  private:
+    Host& real_;
+};
+
+TEST_F(Services, theServiceReadsAddressesAndTheReportFromTheRealWmi) {
+    const auto wmiService = bindThisComputer();
+    ASSERT_NE(wmiService, nullptr);
+    std::vector<std::string> addresses;
+    for (const auto& adapter : itemsOf(*wmiService, wmi::kAdapterAddressesQuery)) {
+        const auto list = adapter->property("IPAddress");
+        if (list && std::holds_alternative<TextArray>(*list)) {
+            for (const auto& address : std::get<TextArray>(*list)) addresses.push_back(address);
+        }
+    }
+    std::string joined;
+    for (const auto& address : addresses) joined += (joined.empty() ? "" : "\r\n") + address;
+
+    NamedHost named(host);
+    clsSysInfo service(named);
+    EXPECT_EQ(service.Zin_GetIP(1), joined);
+    EXPECT_EQ(service.Zin_GetIP(2), std::to_string(addresses.size()));
+
+    service.Zin_SysInfo();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    const auto& report = boxes.shown.front();
+    EXPECT_EQ(report.title, "System Information");
+    EXPECT_EQ(report.style, 0xFF00);
+    EXPECT_TRUE(report.prompt.starts_with("Computer Information\r\n\r\nSystem Manufacture:  "));
+    EXPECT_NE(report.prompt.find("\r\nSystem Name:  " + computerName() + "\r\n"), std::string::npos)
+        << report.prompt;
+    EXPECT_NE(report.prompt.find("\r\nDomain Name:  WORKGROUP\r\n"), std::string::npos);
+    if (runningOnWine()) {
+        EXPECT_NE(report.prompt.find("System Manufacture:  The Wine Project\r\n"),
+                  std::string::npos)
+            << report.prompt;
+    }
+}
+
+}  // namespace
+}  // namespace tallowin::windows_backend
