@@ -14,6 +14,7 @@ Environment completed(Environment environment) {
     }
     if (!environment.bootClock) {
         environment.bootClock = bootClockMilliseconds;
+        environment.procUptimeIsBootClock = procUptimeIsTheBootClock(environment.root);
     }
     return environment;
 }

@@ -17,6 +17,9 @@ struct Environment {
     std::shared_ptr<NameSource> names;
     std::shared_ptr<InterfaceSource> interfaces;
     BootClock bootClock;
+    // Set by completed() when the boot clock is the system's and answers what
+    // <root>/proc/uptime would: the tick count then comes from the clock.
+    bool procUptimeIsBootClock = false;
 };
 
 // The environment with each part left unset filled in from the running system.

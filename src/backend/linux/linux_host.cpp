@@ -7,6 +7,7 @@
 #include "identity.h"
 #include "moniker.h"
 #include "short_date.h"
+#include "sysinfo/valid_utf8.h"
 #include "wmi_service.h"
 
 namespace tallowin::linux_backend {
@@ -27,7 +28,10 @@ HostResult<std::unique_ptr<WmiService>> LinuxHost::bindWmi(std::string_view moni
         if (!hostName) {
             return std::unexpected(hostName.error());
         }
-        if (auto checked = checkMoniker(moniker, computerNameOf(*hostName)); !checked) {
+        // Compared as the caller reads the name: a host name that is not
+        // UTF-8 reaches it repaired, and so comes back in the moniker.
+        const std::string computerName = toValidUtf8(computerNameOf(*hostName));
+        if (auto checked = checkMoniker(moniker, computerName); !checked) {
             return std::unexpected(std::move(checked.error()));
         }
         return makeWmiService(environment_);
@@ -35,8 +39,10 @@ HostResult<std::unique_ptr<WmiService>> LinuxHost::bindWmi(std::string_view moni
 }
 
 HostResult<std::uint64_t> LinuxHost::tickCount() {
-    return guarded(
-        [&] { return millisecondsSinceStart(environment_->root, environment_->bootClock); });
+    return guarded([&] {
+        return millisecondsSinceStart(environment_->root, environment_->bootClock,
+                                      environment_->procUptimeIsBootClock);
+    });
 }
 
 HostResult<int> LinuxHost::messageBox(std::string_view prompt, std::int32_t style,

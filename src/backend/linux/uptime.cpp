@@ -1,5 +1,8 @@
 #include "uptime.h"
 
+#include <linux/magic.h>
+#include <sys/vfs.h>
+
 #include <ctime>
 #include <limits>
 
@@ -63,8 +66,22 @@ std::optional<std::uint64_t> bootClockMilliseconds() {
            static_cast<std::uint64_t>(now.tv_nsec / 1'000'000);
 }
 
+bool procUptimeIsTheBootClock(const std::filesystem::path& root) {
+    if (root != "/") {
+        return false;
+    }
+    struct statfs fileSystem {};
+    return ::statfs("/proc/uptime", &fileSystem) == 0 && fileSystem.f_type == PROC_SUPER_MAGIC;
+}
+
 HostResult<std::uint64_t> millisecondsSinceStart(const std::filesystem::path& root,
-                                                 const BootClock& bootClock) {
+                                                 const BootClock& bootClock,
+                                                 bool procUptimeIsBootClock) {
+    if (procUptimeIsBootClock && bootClock) {
+        if (const auto milliseconds = bootClock()) {
+            return *milliseconds;
+        }
+    }
     if (const auto text = readRootFile(root, "proc/uptime", 256)) {
         if (const auto milliseconds = parseUptimeMilliseconds(*text)) {
             return *milliseconds;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "environment.h"
 #include "linux_host.h"
 
 namespace tallowin::linux_backend {
@@ -69,6 +70,23 @@ INSTANTIATE_TEST_SUITE_P(
                       Fallback{TALLOWIN_FIXTURES "/garbled", 5, 5},
                       Fallback{TALLOWIN_FIXTURES "/none", 6'000'000'000, 6'000'000'000},
                       Fallback{TALLOWIN_FIXTURES "/none", std::nullopt, std::nullopt}));
+
+TEST(TheTickCount, ComesFromTheBootClockFirstOnlyWhereProcUptimeIsItsCopy) {
+    const auto clock = [] { return std::optional<std::uint64_t>(5); };
+    const auto broken = [] { return std::optional<std::uint64_t>(); };
+    EXPECT_EQ(millisecondsSinceStart(TALLOWIN_FIXTURES "/uptime", clock, true), 5U);
+    EXPECT_EQ(millisecondsSinceStart(TALLOWIN_FIXTURES "/uptime", broken, true), 350'735'470U);
+    EXPECT_EQ(millisecondsSinceStart(TALLOWIN_FIXTURES "/uptime", clock, false), 350'735'470U);
+
+    // Fixture roots and clocks of a test's own keep the file first.
+    EXPECT_FALSE(procUptimeIsTheBootClock(TALLOWIN_FIXTURES "/uptime"));
+    Environment fixture;
+    fixture.root = TALLOWIN_FIXTURES "/uptime";
+    EXPECT_FALSE(completed(fixture).procUptimeIsBootClock);
+    Environment ownClock;
+    ownClock.bootClock = clock;
+    EXPECT_FALSE(completed(ownClock).procUptimeIsBootClock);
+}
 
 TEST(TheRealTickCount, IsNoLaterThanTheBootClock) {
     LinuxHost host(Environment{}, MessageBoxFn{});
