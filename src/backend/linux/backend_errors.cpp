@@ -7,10 +7,6 @@ namespace tallowin::linux_backend::errors {
 HostError invalidArgument(std::string detail) {
     return {5, "Invalid procedure call or argument: " + std::move(detail)};
 }
-HostError outOfMemory() { return {7, "Out of memory"}; }
-HostError subscriptOutOfRange() { return {9, "Subscript out of range"}; }
-HostError typeMismatch() { return {13, "Type mismatch"}; }
-HostError internalError() { return {51, "Internal error"}; }
 HostError noSuchMember() { return {438, "Object doesn't support this property or method"}; }
 HostError noSuchComputer() {
     return {462, "The remote server machine does not exist or is unavailable"};

@@ -1,5 +1,6 @@
-// The failures the Linux back end reports, numbered as the Windows host
-// numbers the same conditions so that callers handle them alike.
+// The failures only the Linux back end reports, numbered as the Windows host
+// numbers the same conditions so that callers handle them alike. Those that
+// every back end shares are in sysinfo/host_errors.h.
 #pragma once
 
 #include <string>
@@ -9,10 +10,6 @@
 namespace tallowin::linux_backend::errors {
 
 [[nodiscard]] HostError invalidArgument(std::string detail);  // 5
-[[nodiscard]] HostError outOfMemory();                        // 7
-[[nodiscard]] HostError subscriptOutOfRange();                // 9
-[[nodiscard]] HostError typeMismatch();                       // 13
-[[nodiscard]] HostError internalError();                      // 51
 [[nodiscard]] HostError noSuchMember();                       // 438
 [[nodiscard]] HostError noSuchComputer();                     // 462
 [[nodiscard]] HostError unspecified(std::string detail);      // 0x80004005

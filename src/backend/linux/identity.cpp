@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "backend_errors.h"
-#include "guarded.h"
+#include "sysinfo/guarded.h"
 #include "text.h"
 
 namespace tallowin::linux_backend {

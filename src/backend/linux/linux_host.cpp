@@ -3,10 +3,10 @@
 #include <utility>
 
 #include "backend_errors.h"
-#include "guarded.h"
 #include "identity.h"
 #include "moniker.h"
 #include "short_date.h"
+#include "sysinfo/guarded.h"
 #include "sysinfo/valid_utf8.h"
 #include "wmi_service.h"
 

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "backend_errors.h"
-#include "guarded.h"
+#include "sysinfo/guarded.h"
+#include "sysinfo/host_errors.h"
 #include "wmi_class.h"
 #include "wql.h"
 
@@ -40,10 +41,10 @@ class Item final : public WmiItem {
             }
             const auto* array = std::get_if<TextArray>(&*whole);
             if (array == nullptr) {
-                return std::unexpected(errors::typeMismatch());
+                return std::unexpected(tallowin::errors::typeMismatch());
             }
             if (index < 0 || static_cast<std::size_t>(index) >= array->size()) {
-                return std::unexpected(errors::subscriptOutOfRange());
+                return std::unexpected(tallowin::errors::subscriptOutOfRange());
             }
             return (*array)[static_cast<std::size_t>(index)];
         });
@@ -127,7 +128,7 @@ HostResult<std::unique_ptr<WmiCollection>> runQuery(const Environment& environme
         return row.size() != wmiClass->properties.size();
     };
     if (std::ranges::any_of(*rows, misshapen)) {
-        return std::unexpected(errors::internalError());
+        return std::unexpected(tallowin::errors::internalError());
     }
     if (filter && query->where) {
         const HostValue wanted = query->where->value;

@@ -87,9 +87,6 @@ HostError fromWin32(DWORD code) { return fromHresult(HRESULT_FROM_WIN32(code)); 
 
 namespace errors {
 HostError invalidArgument() { return {5, "Invalid procedure call or argument"}; }
-HostError outOfMemory() { return {7, "Out of memory"}; }
-HostError subscriptOutOfRange() { return {9, "Subscript out of range"}; }
-HostError internalError() { return {51, "Internal error"}; }
 HostError cannotCreateObject() { return {429, "ActiveX component can't create object"}; }
 }  // namespace errors
 

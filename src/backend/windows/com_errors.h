@@ -38,11 +38,8 @@ namespace tallowin::windows_backend {
 [[nodiscard]] HostError fromWin32(DWORD code);
 
 namespace errors {
-[[nodiscard]] HostError invalidArgument();      // 5
-[[nodiscard]] HostError outOfMemory();          // 7
-[[nodiscard]] HostError subscriptOutOfRange();  // 9
-[[nodiscard]] HostError internalError();        // 51
-[[nodiscard]] HostError cannotCreateObject();   // 429
+[[nodiscard]] HostError invalidArgument();     // 5
+[[nodiscard]] HostError cannotCreateObject();  // 429
 }  // namespace errors
 
 }  // namespace tallowin::windows_backend

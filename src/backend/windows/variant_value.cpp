@@ -170,7 +170,7 @@ HostResult<HostValue> elementOf(const VARIANT& value, std::int16_t index) {
     const auto bounds = boundsOf(value.parray);
     if (!bounds) return std::unexpected(bounds.error());
     if (index < bounds->lower || index > bounds->upper) {
-        return std::unexpected(errors::subscriptOutOfRange());
+        return std::unexpected(tallowin::errors::subscriptOutOfRange());
     }
     return arrayElement(value.parray, static_cast<VARTYPE>(value.vt & VT_TYPEMASK), index);
 }

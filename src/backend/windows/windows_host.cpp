@@ -4,10 +4,10 @@
 
 #include <utility>
 
-#include "guarded.h"
 #include "message_box.h"
 #include "network_identity.h"
 #include "short_date.h"
+#include "sysinfo/guarded.h"
 #include "wmi_service.h"
 
 namespace tallowin::windows_backend {

@@ -11,6 +11,7 @@
 #include "com_errors.h"
 #include "network_identity.h"
 #include "sysinfo/clsSysInfo.h"
+#include "sysinfo/host_errors.h"
 #include "sysinfo/wmi_names.h"
 #include "ui/main_window_logic.h"
 #include "windows_host.h"
@@ -186,7 +187,7 @@ TEST_F(Services, wmiAnswersTheFourQueriesWithItemsOfTheRightShapes) {
                       HostValue{list[i]});
         }
         const auto beyond = adapter->element("IPAddress", static_cast<std::int16_t>(list.size()));
-        EXPECT_EQ(beyond, std::unexpected(errors::subscriptOutOfRange()));
+        EXPECT_EQ(beyond, std::unexpected(tallowin::errors::subscriptOutOfRange()));
     }
 }
 

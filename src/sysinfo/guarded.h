@@ -1,15 +1,17 @@
 // Runs one host operation so that no exception leaves it: running out of
-// memory becomes error 7, anything else error 51.
+// memory becomes error 7, anything else error 51, as the host reports them.
+// Every back end wraps each of its host operations in it.
 #pragma once
 
+#include <expected>
 #include <new>
 
-#include "com_errors.h"
+#include "host_errors.h"
 
-namespace tallowin::windows_backend {
+namespace tallowin {
 
 template <class Operation>
-auto guarded(Operation operation) noexcept -> decltype(operation()) {
+[[nodiscard]] auto guarded(Operation&& operation) noexcept -> decltype(operation()) {
     try {
         return operation();
     } catch (const std::bad_alloc&) {
@@ -19,4 +21,4 @@ auto guarded(Operation operation) noexcept -> decltype(operation()) {
     }
 }
 
-}  // namespace tallowin::windows_backend
+}  // namespace tallowin
