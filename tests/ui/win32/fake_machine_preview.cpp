@@ -6,7 +6,6 @@
 //   fake_machine_preview.exe NAME [ADDRESS...]
 #include <windows.h>
 // Build on <windows.h>.
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdlib>
@@ -19,7 +18,7 @@
 #include "message_box.h"
 #include "sysinfo/wmi_names.h"
 #include "ui/shared_sysinfo.h"
-#include "ui/win32/form1.h"
+#include "ui/win32/program_loop.h"
 
 namespace {
 
@@ -79,23 +78,9 @@ void script(fake::FakeHost& facts, const std::vector<std::string>& args) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof(controls);
-    controls.dwICC = ICC_STANDARD_CLASSES;
-    InitCommonControlsEx(&controls);
-
     fake::FakeHost facts;
     script(facts, arguments());
     PreviewHost host(facts);
     ui::SharedSysInfo service(host);
-    ui::win32::Form1 form1(service, [] { PostQuitMessage(0); });
-    if (!form1.show(showCommand)) return EXIT_FAILURE;
-
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (form1.isDialogMessage(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return ui::win32::runMainWindow(service, showCommand);
 }
