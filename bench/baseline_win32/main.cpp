@@ -10,6 +10,10 @@
 // when that object answers a computer name, the management service with the
 // adapter query twice. That build is the floor for any program that must ask
 // those questions before its window appears.
+//
+// Both are built a second time with themed.rc, whose manifest asks for common
+// controls version 6 (the themed EDIT and BUTTON classes) with the program's
+// DPI awareness: the floor for a dialog that looks as Tallowin.exe does.
 #include <windows.h>
 // Builds on <windows.h>.
 #include <objbase.h>
