@@ -11,17 +11,7 @@ fail() {
     exit 1
 }
 
-# Waits up to $1 tenths of a second for the command after it to succeed.
-wait_for() {
-    local tenths="$1"
-    shift
-    local i
-    for ((i = 0; i < tenths; i++)); do
-        if "$@"; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../shell/wait_for.sh"
 
 # Starts Xvfb on a display number it picks itself (so tests can run side by
 # side) and exports DISPLAY. $1: a folder for its files.
