@@ -3,7 +3,7 @@
 #include <array>
 
 #include "host_errors.h"
-#include "valid_utf8.h"
+#include "one_line.h"
 
 namespace tallowin::Module1 {
 
@@ -30,18 +30,11 @@ const KnownProperty* findProperty(std::string_view name) {
     return nullptr;
 }
 
-// A host description on one line: the error text holds no line break, and
-// host descriptions often end in one.
-std::string oneLine(std::string_view description) {
-    std::string line;
-    for (char c : toValidUtf8(description)) {
-        if (c == '\r' || c == '\n') {
-            if (!line.empty() && line.back() != ' ') line += ' ';
-        } else {
-            line += c;
-        }
-    }
-    while (!line.empty() && line.back() == ' ') line.pop_back();
+// A host description as the error text shows it: on one line, without the
+// line break that host descriptions often end in.
+std::string descriptionOf(std::string_view description) {
+    std::string line = oneLine(description);
+    while (line.ends_with(' ')) line.pop_back();
     return line;
 }
 
@@ -55,7 +48,7 @@ std::string fromDate(Host& host) {
 std::string errorText(Host& host, const HostError& error, std::string_view name) {
     const KnownProperty* property = findProperty(name);
     std::string text = "Error: ";
-    text += oneLine(error.description);
+    text += descriptionOf(error.description);
     text += " (";
     text += std::to_string(error.number);
     text += ") Error in ";
@@ -84,7 +77,7 @@ std::string GetNetworkValue(Host& host, std::string_view name) noexcept {
                                                  : std::unexpected(errors::objectNotSet());
             auto text = andThen(read, toText);
             if (text) {
-                value = std::move(*text);
+                value = oneLine(*text);
             } else if (text.error().number != kTypeMismatch) {
                 return errorText(host, text.error(), name);
             }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "host_errors.h"
+#include "one_line.h"
 #include "wmi_names.h"
 
 namespace tallowin {
@@ -142,11 +143,14 @@ class AddressWalk {
         return onObject(adapter, [](WmiItem& a) { return a.property(kAddressProperty); });
     }
 
+    // One address as the windows show it, on one line of its own.
     static HostResult<std::string> readElement(const std::unique_ptr<WmiItem>& adapter,
                                                std::int16_t index) {
-        return andThen(
+        auto text = andThen(
             onObject(adapter, [index](WmiItem& a) { return a.element(kAddressProperty, index); }),
             toText);
+        if (text) *text = oneLine(*text);
+        return text;
     }
 
     Host& host_;

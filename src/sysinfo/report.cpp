@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "one_line.h"
 #include "uptime.h"
 #include "wmi_names.h"
 
@@ -88,9 +89,10 @@ std::string composeReport(const ReportFacts& facts) {
     std::string report = "Computer Information";
     report += kCrLf;
     report += kCrLf;
+    // Each fact on its own line: host text can neither break it nor add one.
     const auto line = [&](std::string_view label, const std::string& value) {
         report += label;
-        report += value;
+        report += oneLine(value);
         report += kCrLf;
     };
     line("System Manufacture:  ", facts.manufacturer);
@@ -103,7 +105,7 @@ std::string composeReport(const ReportFacts& facts) {
     line("IP Address:  ", facts.ipAddress);
     report += kCrLf;
     report += "System Uptime:  ";
-    report += facts.uptime;
+    report += oneLine(facts.uptime);
     return report;
 }
 
