@@ -10,10 +10,11 @@
 
 namespace tallowin::linux_backend {
 
-// Succeeds when the moniker names this computer (its name compared without
-// regard to letter case). Otherwise fails: a text not of that shape with
-// "Invalid syntax", another computer with 462, another namespace with
-// "Invalid namespace".
+// Succeeds when the moniker names this computer: everything between the
+// prefix and "\root\cimv2" is its name, whatever characters the name holds
+// (backslashes included), compared without regard to letter case. Otherwise
+// fails: a text not of that shape with "Invalid syntax", another computer
+// with 462, another namespace of this computer with "Invalid namespace".
 [[nodiscard]] std::expected<void, HostError> checkMoniker(std::string_view moniker,
                                                           std::string_view computerName);
 

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "sysinfo/wmi_names.h"
+
 namespace tallowin::linux_backend {
 namespace {
 
@@ -56,6 +61,37 @@ INSTANTIATE_TEST_SUITE_P(
         MonikerCase{"", kInvalidSyntax}, MonikerCase{"\xFF\xFE garbage", kInvalidSyntax},
         MonikerCase{"winmgmts:{impersonationLevel=impersonate}!\\\\PC7\0\\root\\cimv2"sv,
                     kNoSuchComputer}));
+
+// Whatever characters the computer's name holds, the moniker the core builds
+// for it binds, in any letter case, and no other computer's does.
+TEST(AMonikerCheck, BindsTheCoresMonikerForAnyName) {
+    struct Case {
+        std::string_view computer;
+        std::string moniker;
+        std::int32_t error;
+    };
+    const std::vector<Case> cases = {
+        {R"(pc\evil)", wmi::monikerFor(R"(pc\evil)"), 0},
+        {R"(pc\evil)", wmi::monikerFor(R"(PC\Evil)"), 0},
+        {R"(pc\evil)", wmi::monikerFor("pc"), kNoSuchComputer},
+        {R"(pc\evil)", wmi::monikerFor(R"(pc\evil\x)"), kNoSuchComputer},
+        {R"(pc\evil)", R"(winmgmts:{impersonationLevel=impersonate}!\\pc\evil\root\default)",
+         kInvalidNamespace},
+        {"pc\\", wmi::monikerFor("pc\\"), 0},
+        {"\\", wmi::monikerFor("\\"), 0},
+        {R"(a\root\cimv2)", wmi::monikerFor(R"(a\root\cimv2)"), 0},
+        {R"(a\root\cimv2)", wmi::monikerFor("a"), kNoSuchComputer},
+        {"pc\nOS Version: 11", wmi::monikerFor("pc\nOS Version: 11"), 0},
+        {"pc\nOS Version: 11", wmi::monikerFor("PC\nos version: 11"), 0},
+        {"pc\nOS Version: 11", wmi::monikerFor("pc OS Version: 11"), kNoSuchComputer},
+        {"pc\r\n", wmi::monikerFor("pc"), kNoSuchComputer},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.moniker));
+        const auto checked = checkMoniker(c.moniker, c.computer);
+        EXPECT_EQ(checked ? 0 : checked.error().number, c.error);
+    }
+}
 
 TEST(AMonikerCheck, NeverBindsForAComputerWithoutAName) {
     const auto checked =
