@@ -13,6 +13,13 @@
 namespace tallowin::linux_backend {
 namespace {
 
+// The host name from its first non-empty label on: empty labels before it
+// (".pc7.example") name nothing.
+std::string_view fromFirstLabel(std::string_view hostName) {
+    const auto start = hostName.find_first_not_of('.');
+    return start == std::string_view::npos ? std::string_view{} : hostName.substr(start);
+}
+
 class SystemNameSource final : public NameSource {
   public:
     HostResult<std::string> hostName() override {
@@ -53,15 +60,17 @@ class SystemNameSource final : public NameSource {
 std::shared_ptr<NameSource> makeSystemNameSource() { return std::make_shared<SystemNameSource>(); }
 
 std::string computerNameOf(std::string_view hostName) {
-    return std::string(hostName.substr(0, hostName.find('.')));
+    const std::string_view named = fromFirstLabel(hostName);
+    return std::string(named.substr(0, named.find('.')));
 }
 
 std::string userDomainOf(std::string_view hostName) {
-    const auto dot = hostName.find('.');
-    if (dot != std::string_view::npos && dot + 1 < hostName.size()) {
-        return std::string(hostName.substr(dot + 1));
+    const std::string_view named = fromFirstLabel(hostName);
+    const auto dot = named.find('.');
+    if (dot != std::string_view::npos && dot + 1 < named.size()) {
+        return std::string(named.substr(dot + 1));
     }
-    return computerNameOf(hostName);
+    return computerNameOf(named);
 }
 
 }  // namespace tallowin::linux_backend

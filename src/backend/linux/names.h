@@ -23,11 +23,13 @@ class NameSource {
 // database entry of the real user id. Makes no network lookups of its own.
 [[nodiscard]] std::shared_ptr<NameSource> makeSystemNameSource();
 
-// The host name's first label, as `hostname -s` gives it.
+// The host name's first non-empty label: "pc7" for "pc7.example" and for
+// ".pc7.example".
 [[nodiscard]] std::string computerNameOf(std::string_view hostName);
 
-// The host name's DNS domain (the text after its first dot) when it has one,
-// else the computer name, as a local account reports its domain.
+// The host name's DNS domain (the text after the computer name's label and
+// its dot) when it has one, else the computer name, as a local account
+// reports its domain.
 [[nodiscard]] std::string userDomainOf(std::string_view hostName);
 
 }  // namespace tallowin::linux_backend

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "fixture_host.h"
+#include "sysinfo/valid_utf8.h"
+#include "sysinfo/wmi_names.h"
 
 namespace tallowin::linux_backend {
 namespace {
@@ -17,6 +19,8 @@ struct HostNameCase {
 
 class TheNetworkIdentityOfAHostNamed : public ::testing::TestWithParam<HostNameCase> {};
 
+// The names, and the management service bound by the moniker that the core
+// builds from the computer name, read as the core reads it (UTF-8).
 TEST_P(TheNetworkIdentityOfAHostNamed, AnswersItsFirstLabelAndItsDnsDomain) {
     auto host = testing::fixtureHost(GetParam().hostName);
     auto identity = host->createNetworkIdentity();
@@ -24,6 +28,9 @@ TEST_P(TheNetworkIdentityOfAHostNamed, AnswersItsFirstLabelAndItsDnsDomain) {
     EXPECT_EQ((*identity)->property("ComputerName"), HostValue(GetParam().computerName));
     EXPECT_EQ((*identity)->property("UserDomain"), HostValue(GetParam().userDomain));
     EXPECT_EQ((*identity)->property("UserName"), HostValue(std::string("alice")));
+    if (!GetParam().computerName.empty()) {
+        EXPECT_TRUE(host->bindWmi(wmi::monikerFor(toValidUtf8(GetParam().computerName))));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -31,7 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HostNameCase{"pc7", "pc7", "pc7"},
                       HostNameCase{"pc7.corp.example.test", "pc7", "corp.example.test"},
                       HostNameCase{"pc7.", "pc7", "pc7"}, HostNameCase{"", "", ""},
-                      HostNameCase{"r\xE9seau.lan", "r\xE9seau", "lan"}));
+                      HostNameCase{".pc7.example", "pc7", "example"},
+                      HostNameCase{"..pc7", "pc7", "pc7"}, HostNameCase{"...", "", ""},
+                      HostNameCase{"pc\\evil.lan", "pc\\evil", "lan"},
+                      HostNameCase{"pc\nOS Version: 11", "pc\nOS Version: 11",
+                                   "pc\nOS Version: 11"}));
 
 TEST(TheNetworkIdentity, ReadsItsPropertiesWhateverTheirLetterCase) {
     auto identity = *testing::fixtureHost("pc7.lan")->createNetworkIdentity();
