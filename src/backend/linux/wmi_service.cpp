@@ -25,21 +25,22 @@ class Item final : public WmiItem {
 
     HostResult<HostValue> property(std::string_view name) override {
         return guarded([&]() -> HostResult<HostValue> {
-            const auto index = snapshot_->wmiClass->propertyIndex(name);
-            if (!index) {
+            const HostValue* value = stored(name);
+            if (value == nullptr) {
                 return std::unexpected(errors::noSuchMember());
             }
-            return snapshot_->rows[row_][*index];
+            return *value;
         });
     }
 
+    // Reads the one element in place: its cost does not grow with the array.
     HostResult<HostValue> element(std::string_view name, std::int16_t index) override {
         return guarded([&]() -> HostResult<HostValue> {
-            const auto whole = property(name);
-            if (!whole) {
-                return whole;
+            const HostValue* value = stored(name);
+            if (value == nullptr) {
+                return std::unexpected(errors::noSuchMember());
             }
-            const auto* array = std::get_if<TextArray>(&*whole);
+            const auto* array = std::get_if<TextArray>(value);
             if (array == nullptr) {
                 return std::unexpected(tallowin::errors::typeMismatch());
             }
@@ -51,6 +52,12 @@ class Item final : public WmiItem {
     }
 
   private:
+    // The snapshot's value of the property, or null when the class has none.
+    [[nodiscard]] const HostValue* stored(std::string_view name) const {
+        const auto index = snapshot_->wmiClass->propertyIndex(name);
+        return index ? &snapshot_->rows[row_][*index] : nullptr;
+    }
+
     std::shared_ptr<const Snapshot> snapshot_;
     std::size_t row_;
 };
