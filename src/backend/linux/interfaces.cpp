@@ -1,101 +1,114 @@
-// Lists the interfaces with getifaddrs, which asks the kernel over a local
-// netlink socket: no traffic leaves the machine and no privilege is needed.
+// Lists the interfaces by asking the kernel for a dump of its links and of
+// its addresses over a local rtnetlink socket: no traffic leaves the machine
+// and no privilege is needed.
 #include "interfaces.h"
 
-#include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <linux/if_packet.h>
-#include <net/if.h>
-#include <netinet/in.h>
+#include <libmnl/libmnl.h>
+#include <linux/rtnetlink.h>
 #include <sys/socket.h>
 
-#include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstring>
-#include <string_view>
+#include <string>
+#include <vector>
 
 #include "backend_errors.h"
+#include "interface_dump.h"
 
 namespace tallowin::linux_backend {
 namespace {
 
-struct FreeIfaddrs {
-    void operator()(ifaddrs* list) const noexcept { freeifaddrs(list); }
+struct CloseSocket {
+    void operator()(mnl_socket* socket) const noexcept { mnl_socket_close(socket); }
 };
-using IfaddrsList = std::unique_ptr<ifaddrs, FreeIfaddrs>;
+using Socket = std::unique_ptr<mnl_socket, CloseSocket>;
 
-// An IPv4 address may be listed under a label such as "eth0:1"; the label
-// names the interface before its colon (no interface name holds a colon).
-std::string_view interfaceNameOf(const char* label) {
-    const std::string_view name(label != nullptr ? label : "");
-    return name.substr(0, name.find(':'));
+// Large enough for any message the kernel puts in one dump reply.
+constexpr std::size_t kReceiveBytes = std::size_t{32} * 1024;
+// A dump that the kernel marks as interrupted by a change is asked again,
+// this many times in all.
+constexpr int kAttempts = 3;
+
+HostError cannotList(int error) {
+    return errors::genericFailure(std::string("the network interfaces cannot be listed: ") +
+                                  std::strerror(error));
 }
 
-NetInterface& entryFor(std::vector<NetInterface>& found, std::string_view name) {
-    const auto known = std::ranges::find(found, name, &NetInterface::name);
-    if (known != found.end()) {
-        return *known;
+// Sends one dump request, of the links or of the addresses of every family.
+std::expected<void, int> requestDump(mnl_socket& socket, std::uint16_t type,
+                                     std::uint32_t sequence) {
+    std::vector<nlmsghdr> buffer(4);
+    nlmsghdr* request = mnl_nlmsg_put_header(buffer.data());
+    request->nlmsg_type = type;
+    request->nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
+    request->nlmsg_seq = sequence;
+    // Both headers start with the family byte; AF_UNSPEC asks for all.
+    const std::size_t header = type == RTM_GETLINK ? sizeof(ifinfomsg) : sizeof(ifaddrmsg);
+    mnl_nlmsg_put_extra_header(request, header);
+    if (mnl_socket_sendto(&socket, request, request->nlmsg_len) < 0) {
+        return std::unexpected(errno);
     }
-    NetInterface& added = found.emplace_back();
-    added.name = std::string(name);
-    return added;
+    return {};
 }
 
-std::string addressText(int family, const void* address) {
-    std::array<char, INET6_ADDRSTRLEN> text{};
-    if (inet_ntop(family, address, text.data(), text.size()) == nullptr) {
-        return {};
+std::expected<void, int> receiveDump(mnl_socket& socket, std::uint32_t sequence,
+                                     InterfaceDump& dump) {
+    std::vector<nlmsghdr> buffer(kReceiveBytes / sizeof(nlmsghdr));
+    const std::uint32_t portId = mnl_socket_get_portid(&socket);
+    for (;;) {
+        const ssize_t received = mnl_socket_recvfrom(&socket, buffer.data(), kReceiveBytes);
+        if (received < 0) {
+            return std::unexpected(errno);
+        }
+        const auto bytes =
+            std::as_bytes(std::span(buffer)).first(static_cast<std::size_t>(received));
+        const auto progress = dump.take(bytes, sequence, portId);
+        if (!progress) {
+            return std::unexpected(progress.error());
+        }
+        if (*progress == InterfaceDump::Progress::Done) {
+            return {};
+        }
     }
-    return text.data();
+}
+
+std::expected<std::vector<NetInterface>, int> dumpOnce() {
+    const Socket socket(mnl_socket_open(NETLINK_ROUTE));
+    if (!socket) {
+        return std::unexpected(errno);
+    }
+    if (mnl_socket_bind(socket.get(), 0, MNL_SOCKET_AUTOPID) < 0) {
+        return std::unexpected(errno);
+    }
+    InterfaceDump dump;
+    std::uint32_t sequence = 1;
+    for (const std::uint16_t type : {RTM_GETLINK, RTM_GETADDR}) {
+        if (auto sent = requestDump(*socket, type, sequence); !sent) {
+            return std::unexpected(sent.error());
+        }
+        if (auto received = receiveDump(*socket, sequence, dump); !received) {
+            return std::unexpected(received.error());
+        }
+        ++sequence;
+    }
+    return std::move(dump).interfaces();
 }
 
 class SystemInterfaceSource final : public InterfaceSource {
   public:
     HostResult<std::vector<NetInterface>> interfaces() override {
-        ifaddrs* raw = nullptr;
-        if (getifaddrs(&raw) != 0) {
-            return std::unexpected(errors::genericFailure(
-                std::string("the network interfaces cannot be listed: ") + std::strerror(errno)));
-        }
-        const IfaddrsList list(raw);
-        std::vector<NetInterface> found;
-        for (const ifaddrs* entry = list.get(); entry != nullptr; entry = entry->ifa_next) {
-            NetInterface& item = entryFor(found, interfaceNameOf(entry->ifa_name));
-            item.up = item.up || (entry->ifa_flags & IFF_UP) != 0;
-            item.loopback = item.loopback || (entry->ifa_flags & IFF_LOOPBACK) != 0;
-            if (entry->ifa_addr == nullptr) {
-                continue;
+        int error = 0;
+        for (int attempt = 0; attempt < kAttempts; ++attempt) {
+            auto listed = dumpOnce();
+            if (listed) {
+                return std::move(*listed);
             }
-            switch (entry->ifa_addr->sa_family) {
-                case AF_PACKET: {
-                    sockaddr_ll link{};
-                    std::memcpy(&link, entry->ifa_addr, sizeof link);
-                    item.index = static_cast<std::uint32_t>(link.sll_ifindex);
-                    break;
-                }
-                case AF_INET: {
-                    sockaddr_in address{};
-                    std::memcpy(&address, entry->ifa_addr, sizeof address);
-                    item.ipv4.push_back(addressText(AF_INET, &address.sin_addr));
-                    break;
-                }
-                case AF_INET6: {
-                    sockaddr_in6 address{};
-                    std::memcpy(&address, entry->ifa_addr, sizeof address);
-                    item.ipv6.push_back(addressText(AF_INET6, &address.sin6_addr));
-                    break;
-                }
-                default:
-                    break;
+            error = listed.error();
+            if (error != EINTR) {
+                break;
             }
         }
-        for (NetInterface& item : found) {
-            if (item.index == 0) {
-                item.index = if_nametoindex(item.name.c_str());
-            }
-        }
-        return found;
+        return std::unexpected(cannotList(error));
     }
 };
 

@@ -26,7 +26,8 @@ struct NetInterface {
 class InterfaceSource {
   public:
     virtual ~InterfaceSource() = default;
-    // Every interface of the machine, in no particular order.
+    // Every interface of the machine, in no particular order, each address
+    // on the interface the kernel gives it to.
     [[nodiscard]] virtual HostResult<std::vector<NetInterface>> interfaces() = 0;
 };
 

@@ -1,0 +1,145 @@
+// The interfaces read from rtnetlink dumps written as the kernel writes
+// them, checked through the adapters that the back end's query answers.
+#include "interface_dump.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <functional>
+
+#include "fixture_host.h"
+#include "netlink_messages.h"
+
+namespace tallowin::linux_backend {
+namespace {
+
+using testing::NetlinkMessages;
+
+struct Adapter {
+    std::string name;
+    TextArray addresses;
+
+    friend bool operator==(const Adapter&, const Adapter&) = default;
+    friend void PrintTo(const Adapter& a, std::ostream* out) {
+        *out << a.name << ' ' << ::testing::PrintToString(a.addresses);
+    }
+};
+
+// The adapters, in walk order, of a machine whose kernel dumps these messages.
+std::vector<Adapter> adaptersOf(const NetlinkMessages& messages) {
+    InterfaceDump dump;
+    const auto progress = dump.take(messages.bytes());
+    EXPECT_EQ(progress, InterfaceDump::Progress::Done);
+    auto host = testing::fixtureHost("pc7", std::move(dump).interfaces());
+    std::vector<Adapter> adapters;
+    for (const auto& item : testing::itemsOf(
+             *host, "SELECT * FROM Win32_NetworkAdapterConfiguration WHERE IPEnabled=TRUE")) {
+        Adapter& adapter = adapters.emplace_back();
+        adapter.name = std::get<std::string>(*item->property("Description"));
+        const auto addresses = item->property("IPAddress");
+        if (const auto* list = std::get_if<TextArray>(&*addresses)) {
+            adapter.addresses = *list;
+        }
+    }
+    return adapters;
+}
+
+TEST(TheInterfaceDump, PutsEachAddressOnItsInterfaceInTheKernelsOrder) {
+    constexpr unsigned kLoopback = IFF_UP | IFF_LOOPBACK;
+    TextArray many;
+    NetlinkMessages manyMessages;
+    manyMessages.link(2, "eth0");
+    for (int i = 0; i < 5000; ++i) {
+        many.push_back("10." + std::to_string(i / 256) + '.' + std::to_string(i % 256) + ".1");
+        manyMessages.ipv4(2, many.back());
+    }
+    struct Case {
+        const char* what;
+        NetlinkMessages messages;
+        std::vector<Adapter> adapters;
+    };
+    const std::vector<Case> cases = {
+        {"a label other than the interface's name",
+         NetlinkMessages()
+             .link(1, "lo", kLoopback)
+             .link(2, "eth0")
+             .ipv4(1, "127.0.0.1")
+             .ipv4(2, "203.0.113.20")
+             .ipv4(2, "203.0.113.99", "ghost")
+             .done(),
+         {{"eth0", {"203.0.113.20", "203.0.113.99"}}}},
+        {"another interface's label",
+         NetlinkMessages()
+             .link(2, "eth0")
+             .link(3, "eth1")
+             .ipv4(2, "203.0.113.99", "eth1:x")
+             .ipv4(2, "203.0.113.20")
+             .ipv4(3, "198.51.100.7")
+             .done(),
+         {{"eth0", {"203.0.113.99", "203.0.113.20"}}, {"eth1", {"198.51.100.7"}}}},
+        {"interfaces in index order",
+         NetlinkMessages()
+             .link(7, "wlan0")
+             .link(2, "eth0")
+             .link(4, "br0")
+             .ipv4(7, "192.0.2.7")
+             .ipv4(4, "192.0.2.4")
+             .ipv4(2, "192.0.2.2")
+             .done(),
+         {{"eth0", {"192.0.2.2"}}, {"br0", {"192.0.2.4"}}, {"wlan0", {"192.0.2.7"}}}},
+        {"IPv4 before IPv6, each family in the kernel's order",
+         NetlinkMessages()
+             .link(2, "eth0")
+             .ipv6(2, "fe80::1")
+             .ipv4(2, "10.0.0.3")
+             .ipv6(2, "2001:db8::2")
+             .ipv4(2, "10.0.0.1")
+             .done(),
+         {{"eth0", {"10.0.0.3", "10.0.0.1", "fe80::1", "2001:db8::2"}}}},
+        {"the local address of a point-to-point link, not its peer's",
+         NetlinkMessages().link(5, "tun0").ipv4(5, "10.8.0.6", "", "10.8.0.5").done(),
+         {{"tun0", {"10.8.0.6"}}}},
+        {"a link that comes after its addresses",
+         NetlinkMessages().ipv4(3, "192.0.2.3").ipv6(3, "2001:db8::3").link(3, "eth2").done(),
+         {{"eth2", {"192.0.2.3", "2001:db8::3"}}}},
+        {"an interface that is down",
+         NetlinkMessages().link(2, "eth0", 0).ipv4(2, "192.0.2.2").done(),
+         {}},
+        {"5000 addresses on one interface", manyMessages.done(), {{"eth0", many}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(adaptersOf(c.messages), c.adapters);
+    }
+}
+
+TEST(TheInterfaceDump, EndsOnlyAtTheDumpsEndAndPassesTheKernelsErrorOn) {
+    using Progress = InterfaceDump::Progress;
+    const NetlinkMessages whole = NetlinkMessages().link(2, "eth0").ipv4(2, "192.0.2.2").done();
+    const auto bytes = whole.bytes();
+    struct Case {
+        const char* what;
+        std::span<const std::byte> buffer;
+        std::expected<Progress, int> progress;
+    };
+    const NetlinkMessages refused = NetlinkMessages().error(EPERM);
+    const NetlinkMessages unfinished = NetlinkMessages().link(2, "eth0");
+    std::vector<std::byte> shifted(1);
+    shifted.insert(shifted.end(), bytes.begin(), bytes.end());
+    const std::vector<Case> cases = {
+        {"a whole dump", bytes, Progress::Done},
+        {"a dump still going on", unfinished.bytes(), Progress::More},
+        {"a message cut short", bytes.first(bytes.size() - 3), Progress::More},
+        {"a whole dump not aligned", std::span(shifted).subspan(1), Progress::Done},
+        {"nothing", {}, Progress::More},
+        {"the kernel's refusal", refused.bytes(), std::unexpected(EPERM)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        InterfaceDump dump;
+        EXPECT_EQ(dump.take(c.buffer), c.progress);
+    }
+}
+
+}  // namespace
+}  // namespace tallowin::linux_backend
