@@ -6,7 +6,11 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QScreen>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <algorithm>
 
 namespace tallowin::ui::qt {
 
@@ -14,6 +18,35 @@ namespace {
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The text as composed, kept on the box when what it shows is shortened.
+constexpr const char* kFullTextProperty = "tallowinFullText";
+
+// Room left for the box's margins beside its text.
+constexpr int kMarginAllowance = 48;
+
+// The widest a line of text may be so that the box never wraps it: the box
+// starts wrapping at half the screen's width or 500 pixels, whichever is
+// less. Twelve unwrapped lines fit any screen the program can show on.
+int widestUnwrappedLine(const QMessageBox& box) {
+    const QScreen* screen =
+        box.screen() != nullptr ? box.screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = screen != nullptr ? screen->availableGeometry().width() : 800;
+    constexpr int kWrapWidth = 500;
+    return std::min(screenWidth / 2, kWrapWidth) - kMarginAllowance;
+}
+
+// Each line as wide as fits, a shortened one ending in "…".
+QString fittedLines(const QString& text, const QFontMetrics& metrics, int widest) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) line = metrics.elidedText(line, Qt::ElideRight, widest);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString fullText(const QMessageBox& box) {
+    const QVariant full = box.property(kFullTextProperty);
+    return full.isValid() ? full.toString() : box.text();
 }
 
 // Ctrl+C copies the whole text wherever the focus is; a part selected with
@@ -25,7 +58,7 @@ class CopyableMessageBox final : public QMessageBox {
   protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (event->matches(QKeySequence::Copy)) {
-            QGuiApplication::clipboard()->setText(text());
+            QGuiApplication::clipboard()->setText(fullText(*this));
             event->accept();
             return;
         }
@@ -41,9 +74,12 @@ void setUpMessageBox(QMessageBox& box, std::string_view prompt,
     QString text = fromUtf8(prompt);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
-    // Host text is never read as markup.
+    // Host text is never read as markup. A line too wide for the screen is
+    // shown shortened; copying still takes the whole text.
     box.setTextFormat(Qt::PlainText);
-    box.setText(text);
+    const QString shown = fittedLines(text, box.fontMetrics(), widestUnwrappedLine(box));
+    box.setText(shown);
+    box.setProperty(kFullTextProperty, shown != text ? QVariant(text) : QVariant());
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);

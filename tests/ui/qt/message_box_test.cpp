@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <optional>
@@ -83,15 +84,26 @@ void MessageBoxTest::showsTheTextAsComposedWithOnlyAnOkButton() {
 
 void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk_data() {
     QTest::addColumn<int>("style");
-    QTest::newRow("the notice's style") << 0;
+    QTest::addColumn<QString>("prompt");
+    const QString twoLines = QStringLiteral("Manufacturer: Acme\r\nModel: M1");
+    QTest::newRow("the notice's style") << 0 << twoLines;
     // The report's style asks for a Help button, system-wide modality and an
     // undefined default button as well; the box stays OK alone, modal to its
     // window.
-    QTest::newRow("the report's style") << 65280;
+    QTest::newRow("the report's style") << 65280 << twoLines;
+    // Twelve lines of the longest values, in wide characters and in words:
+    // the box still fits the screen, and copying still takes every line.
+    QStringList longest;
+    for (int line = 0; line < 6; ++line) {
+        longest << QStringLiteral("Model:  ") + QString(256, QChar(0x6771))
+                << QStringLiteral("Serial Number:  ") + QStringLiteral("WWW ").repeated(64);
+    }
+    QTest::newRow("twelve lines of the longest values") << 65280 << longest.join("\r\n");
 }
 
 void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
     QFETCH(int, style);
+    QFETCH(QString, prompt);
     QWidget owner;
     owner.setWindowTitle(QStringLiteral("owner"));
     owner.show();
@@ -103,6 +115,7 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
     Qt::WindowModality modality = Qt::NonModal;
     QWidget* parent = nullptr;
     qsizetype buttons = 0;
+    bool fits = false;
     QString copied;
     QTimer poll;
     poll.setInterval(10);
@@ -114,7 +127,9 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
         modality = box->windowModality();
         parent = box->parentWidget();
         buttons = box->buttons().size();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        const QRect screen = box->screen()->availableGeometry();
+        fits = screen.contains(box->frameGeometry()) && screen.contains(box->geometry());
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         copied = QGuiApplication::clipboard()->text();
         box->buttons().constFirst()->click();
     });
@@ -124,14 +139,18 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
 
-    const int answer = showMessageBox("Manufacturer: Acme\r\nModel: M1", style, std::nullopt);
+    const QByteArray utf8 = prompt.toUtf8();
+    const int answer =
+        showMessageBox(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                       style, std::nullopt);
 
     QCOMPARE(answer, kMessageBoxOk);
     QVERIFY(seen.isNull());  // the box is gone when the call returns
     QCOMPARE(modality, Qt::WindowModal);
     QCOMPARE(parent, &owner);
     QCOMPARE(buttons, 1);
-    QCOMPARE(copied, "Manufacturer: Acme\nModel: M1");
+    QVERIFY(fits);
+    QCOMPARE(copied, QString(prompt).replace("\r\n", "\n"));
 }
 
 QTEST_MAIN(MessageBoxTest)
