@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tallowin::fuzz {
@@ -48,6 +49,22 @@ inline bool isValidUtf8(std::string_view text) {
         at += length;
     }
     return true;
+}
+
+// The code points of text that isValidUtf8 accepts.
+inline std::u32string codePoints(std::string_view text) {
+    std::u32string points;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t point = length == 1 ? lead : lead & (0x7FU >> length);
+        for (std::size_t i = 1; i < length; ++i) {
+            point = (point << 6U) | (static_cast<unsigned char>(text[at + i]) & 0x3FU);
+        }
+        points += point;
+        at += length;
+    }
+    return points;
 }
 
 }  // namespace tallowin::fuzz
