@@ -24,13 +24,11 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The service ends each line with CR LF; a text box in Qt breaks lines at LF.
-// A lone CR or LF in host text breaks the line as well, rather than showing
-// as a glyph, so every address stays on a line of its own.
+// The service ends each line with CR LF, and host text holds no line break
+// of its own; a text box in Qt breaks lines at LF.
 QString linesFromService(std::string_view text) {
     QString lines = fromUtf8(text);
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return lines;
 }
 
