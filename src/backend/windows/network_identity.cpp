@@ -4,6 +4,7 @@
 
 #include "com_errors.h"
 #include "late_binding.h"
+#include "sysinfo/guarded.h"
 #include "variant_value.h"
 
 namespace tallowin::windows_backend {
@@ -17,9 +18,11 @@ class ComNetworkIdentity final : public NetworkIdentity {
     explicit ComNetworkIdentity(ComPtr<IDispatch> object) : object_(std::move(object)) {}
 
     HostResult<HostValue> property(std::string_view name) override {
-        const auto value = getMember(*object_.Get(), name);
-        if (!value) return std::unexpected(value.error());
-        return toHostValue(value->get());
+        return guarded([&]() -> HostResult<HostValue> {
+            const auto value = getMember(*object_.Get(), name);
+            if (!value) return std::unexpected(value.error());
+            return toHostValue(value->get());
+        });
     }
 
   private:

@@ -7,6 +7,7 @@
 #include "backend/windows/wide_text.h"
 #include "com_errors.h"
 #include "late_binding.h"
+#include "sysinfo/guarded.h"
 #include "sysinfo/host_errors.h"
 #include "variant.h"
 #include "variant_value.h"
@@ -34,24 +35,28 @@ class ComWmiItem final : public WmiItem {
     explicit ComWmiItem(ComPtr<IDispatch> object) : object_(std::move(object)) {}
 
     HostResult<HostValue> property(std::string_view name) override {
-        const auto value = getMember(*object_.Get(), name);
-        if (!value) return std::unexpected(value.error());
-        return toHostValue(value->get());
+        return guarded([&]() -> HostResult<HostValue> {
+            const auto value = getMember(*object_.Get(), name);
+            if (!value) return std::unexpected(value.error());
+            return toHostValue(value->get());
+        });
     }
 
     // The element is asked for with its index. A provider that answers the
     // whole array to that read, or that takes no index at all, gives the
     // element from the array.
     HostResult<HostValue> element(std::string_view name, std::int16_t index) override {
-        const auto id = memberId(*object_.Get(), name);
-        if (!id) return std::unexpected(id.error());
-        Variant argument = Variant::int16(index);
-        auto value = getMember(*object_.Get(), *id, {&argument.get(), 1});
-        if (!value && value.error().number == errorNumber(DISP_E_BADPARAMCOUNT)) {
-            value = getMember(*object_.Get(), *id);
-        }
-        if (!value) return std::unexpected(value.error());
-        return elementOf(value->get(), index);
+        return guarded([&]() -> HostResult<HostValue> {
+            const auto id = memberId(*object_.Get(), name);
+            if (!id) return std::unexpected(id.error());
+            Variant argument = Variant::int16(index);
+            auto value = getMember(*object_.Get(), *id, {&argument.get(), 1});
+            if (!value && value.error().number == errorNumber(DISP_E_BADPARAMCOUNT)) {
+                value = getMember(*object_.Get(), *id);
+            }
+            if (!value) return std::unexpected(value.error());
+            return elementOf(value->get(), index);
+        });
     }
 
   private:
@@ -63,14 +68,16 @@ class ComWmiWalk final : public WmiWalk {
     explicit ComWmiWalk(ComPtr<IEnumVARIANT> items) : items_(std::move(items)) {}
 
     HostResult<std::unique_ptr<WmiItem>> next() override {
-        Variant item;
-        ULONG fetched = 0;
-        const HRESULT result = items_->Next(1, item.out(), &fetched);
-        if (FAILED(result)) return std::unexpected(fromHresult(result));
-        if (result != S_OK || fetched == 0) return std::unique_ptr<WmiItem>{};
-        auto object = objectIn(item);
-        if (!object) return std::unexpected(object.error());
-        return std::make_unique<ComWmiItem>(std::move(*object));
+        return guarded([&]() -> HostResult<std::unique_ptr<WmiItem>> {
+            Variant item;
+            ULONG fetched = 0;
+            const HRESULT result = items_->Next(1, item.out(), &fetched);
+            if (FAILED(result)) return std::unexpected(fromHresult(result));
+            if (result != S_OK || fetched == 0) return std::unique_ptr<WmiItem>{};
+            auto object = objectIn(item);
+            if (!object) return std::unexpected(object.error());
+            return std::make_unique<ComWmiItem>(std::move(*object));
+        });
     }
 
   private:
@@ -83,17 +90,19 @@ class ComWmiCollection final : public WmiCollection {
 
     // The walk is the collection's _NewEnum, an IEnumVARIANT.
     HostResult<std::unique_ptr<WmiWalk>> walk() override {
-        const auto enumerator = getMember(*object_.Get(), DISPID_NEWENUM);
-        if (!enumerator) return std::unexpected(enumerator.error());
-        ComPtr<IEnumVARIANT> items;
-        const Variant& value = *enumerator;
-        if ((value.type() != VT_UNKNOWN && value.type() != VT_DISPATCH) ||
-            value.get().punkVal == nullptr) {
-            return std::unexpected(tallowin::errors::typeMismatch());
-        }
-        const HRESULT result = value.get().punkVal->QueryInterface(IID_PPV_ARGS(&items));
-        if (FAILED(result)) return std::unexpected(fromHresult(result));
-        return std::make_unique<ComWmiWalk>(std::move(items));
+        return guarded([&]() -> HostResult<std::unique_ptr<WmiWalk>> {
+            const auto enumerator = getMember(*object_.Get(), DISPID_NEWENUM);
+            if (!enumerator) return std::unexpected(enumerator.error());
+            ComPtr<IEnumVARIANT> items;
+            const Variant& value = *enumerator;
+            if ((value.type() != VT_UNKNOWN && value.type() != VT_DISPATCH) ||
+                value.get().punkVal == nullptr) {
+                return std::unexpected(tallowin::errors::typeMismatch());
+            }
+            const HRESULT result = value.get().punkVal->QueryInterface(IID_PPV_ARGS(&items));
+            if (FAILED(result)) return std::unexpected(fromHresult(result));
+            return std::make_unique<ComWmiWalk>(std::move(items));
+        });
     }
 
   private:
@@ -105,12 +114,14 @@ class ComWmiService final : public WmiService {
     explicit ComWmiService(ComPtr<IDispatch> object) : object_(std::move(object)) {}
 
     HostResult<std::unique_ptr<WmiCollection>> execQuery(std::string_view wql) override {
-        Variant query = Variant::text(win32::toWide(wql));
-        const auto result = getMember(*object_.Get(), "ExecQuery", {&query.get(), 1});
-        if (!result) return std::unexpected(result.error());
-        auto collection = objectIn(*result);
-        if (!collection) return std::unexpected(collection.error());
-        return std::make_unique<ComWmiCollection>(std::move(*collection));
+        return guarded([&]() -> HostResult<std::unique_ptr<WmiCollection>> {
+            Variant query = Variant::text(win32::toWide(wql));
+            const auto result = getMember(*object_.Get(), "ExecQuery", {&query.get(), 1});
+            if (!result) return std::unexpected(result.error());
+            auto collection = objectIn(*result);
+            if (!collection) return std::unexpected(collection.error());
+            return std::make_unique<ComWmiCollection>(std::move(*collection));
+        });
     }
 
   private:
