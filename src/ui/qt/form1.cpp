@@ -3,13 +3,12 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPalette>
-#include <QPlainTextEdit>
 #include <QString>
-#include <QTextOption>
 
 #include "ui/main_window_logic.h"
+#include "ui/qt/fixed_window.h"
 #include "ui/qt/form2.h"
-#include "ui/qt/text_box_font.h"
+#include "ui/qt/text_box.h"
 #include "ui/qt/twips.h"
 #include "ui/qt/wrapping_push_button.h"
 
@@ -36,23 +35,17 @@ Form1::Form1(SharedSysInfo& service, QWidget* parent)
     // A fixed frame: the client area keeps its designed size.
     setFixedSize(twipsSize(3615, 2355));
     createControls();
+    keepInNormalState(*this);
 }
 
 void Form1::createControls() {
-    // Text1: the text line. The user can select and copy but not edit it; a
-    // click gives it the focus, but Tab passes it by.
-    text1_ = new QPlainTextEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
+    // Text1: the text line. A click gives it the focus, but Tab passes it by.
+    text1_ =
+        new TextBox(QStringLiteral("IP address and computer name"),
+                    QStringLiteral("The first IP address of this computer and its name"), this);
     text1_->setGeometry(twipsRect(120, 480, 3375, 915));
-    text1_->setReadOnly(true);
-    text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text1_->setFocusPolicy(Qt::ClickFocus);
-    text1_->setTabChangesFocus(true);
-    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text1_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text1_->setFont(textBoxFont());
     paintWithButtonFace(*text1_);
 
     // The buttons keep the window's own font.

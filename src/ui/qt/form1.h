@@ -9,11 +9,11 @@
 #include "ui/shared_sysinfo.h"
 
 class QKeyEvent;
-class QPlainTextEdit;
 
 namespace tallowin::ui::qt {
 
 class Form2;
+class TextBox;
 class WrappingPushButton;
 
 // A QDialog for its default and cancel button roles (Enter and Esc), shown as
@@ -42,7 +42,7 @@ class Form1 final : public QDialog {
 
     SharedSysInfo& service_;
     // Owned by this window as their Qt parent.
-    QPlainTextEdit* text1_ = nullptr;
+    TextBox* text1_ = nullptr;
     WrappingPushButton* cmdSysInfo_ = nullptr;
     WrappingPushButton* cmdShowAll_ = nullptr;
     WrappingPushButton* cmdOK_ = nullptr;

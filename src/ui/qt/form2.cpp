@@ -2,17 +2,16 @@
 
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QPlainTextEdit>
 #include <QRect>
 #include <QScreen>
 #include <QString>
-#include <QTextOption>
 #include <algorithm>
 #include <string>
 #include <string_view>
 
 #include "ui/ip_list_window_logic.h"
-#include "ui/qt/text_box_font.h"
+#include "ui/qt/fixed_window.h"
+#include "ui/qt/text_box.h"
 #include "ui/qt/twips.h"
 #include "ui/qt/wrapping_push_button.h"
 
@@ -46,26 +45,18 @@ Form2::Form2(SharedSysInfo& service, QWidget* owner)
     setWindowModality(Qt::ApplicationModal);
     createControls();
     resetToDesign();
+    keepInNormalState(*this);
 }
 
 void Form2::createControls() {
-    // Text1: the address list. The user can select and copy but not edit it.
-    // Long lines wrap, at a blank where there is one and anywhere otherwise
-    // (a long IPv6 address has none), so the list never scrolls sideways.
-    // The vertical scroll bar is always there, as on the classic text box,
-    // so the wrapping width stays the same however long the list is.
-    text1_ = new QPlainTextEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
+    // Text1: the address list. The vertical scroll bar is always there, as
+    // on the classic text box, so the wrapping width stays the same however
+    // long the list is.
+    text1_ = new TextBox(QStringLiteral("IP addresses of this computer"),
+                         QStringLiteral("Every IP address of this computer, one per line"), this);
     text1_->setGeometry(twipsRect(120, 120, 3735, 2415));
-    text1_->setReadOnly(true);
-    text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text1_->setFocusPolicy(Qt::StrongFocus);
-    text1_->setTabChangesFocus(true);
-    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text1_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setFont(textBoxFont());
 
     // The button keeps the window's own font. It is the default and the
     // cancel button at once: Enter and Esc both press it (Esc:

@@ -8,10 +8,10 @@
 #include "ui/shared_sysinfo.h"
 
 class QKeyEvent;
-class QPlainTextEdit;
 
 namespace tallowin::ui::qt {
 
+class TextBox;
 class WrappingPushButton;
 
 // A dialog owned by the main window: it has no taskbar button of its own and
@@ -45,7 +45,7 @@ class Form2 final : public QDialog {
 
     SharedSysInfo& service_;
     // Owned by this window as their Qt parent.
-    QPlainTextEdit* text1_ = nullptr;
+    TextBox* text1_ = nullptr;
     WrappingPushButton* cmdOK_ = nullptr;
 };
 

@@ -12,6 +12,8 @@
 #include <QVariant>
 #include <algorithm>
 
+#include "ui/qt/fixed_window.h"
+
 namespace tallowin::ui::qt {
 
 namespace {
@@ -97,9 +99,11 @@ int showMessageBox(std::string_view prompt, std::int32_t /*style*/,
     QWidget* owner = QApplication::activeWindow();
     CopyableMessageBox box(owner);
     setUpMessageBox(box, prompt, title);
-    // Modal to the window it belongs to; with no active window, to the
-    // whole program, never to the whole desktop.
-    box.setWindowModality(owner != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+    // Modal to the whole program (which has one window below it), never to
+    // the whole desktop. Not window-modal: that makes the box a sheet, which
+    // Qt's Wayland title bars leave without a title or a close box.
+    box.setWindowModality(Qt::ApplicationModal);
+    keepInNormalState(box);
     box.exec();
     return kMessageBoxOk;
 }

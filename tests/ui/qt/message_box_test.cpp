@@ -113,6 +113,7 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
     // While the box waits, look at it and press its OK button.
     QPointer<QMessageBox> seen;
     Qt::WindowModality modality = Qt::NonModal;
+    Qt::WindowType type = Qt::Widget;
     QWidget* parent = nullptr;
     qsizetype buttons = 0;
     bool fits = false;
@@ -125,6 +126,7 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
         poll.stop();
         seen = box;
         modality = box->windowModality();
+        type = box->windowType();
         parent = box->parentWidget();
         buttons = box->buttons().size();
         const QRect screen = box->screen()->availableGeometry();
@@ -146,7 +148,10 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
 
     QCOMPARE(answer, kMessageBoxOk);
     QVERIFY(seen.isNull());  // the box is gone when the call returns
-    QCOMPARE(modality, Qt::WindowModal);
+    // Modal to the program over its owner, and a dialog with a title bar of
+    // its own: never a sheet, which Wayland title bars leave bare.
+    QCOMPARE(modality, Qt::ApplicationModal);
+    QCOMPARE(type, Qt::Dialog);
     QCOMPARE(parent, &owner);
     QCOMPARE(buttons, 1);
     QVERIFY(fits);

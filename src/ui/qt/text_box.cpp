@@ -1,0 +1,60 @@
+#include "ui/qt/text_box.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextOption>
+
+#include "ui/qt/text_box_font.h"
+
+namespace tallowin::ui::qt {
+
+TextBox::TextBox(const QString& accessibleName, const QString& accessibleDescription,
+                 QWidget* parent)
+    : QPlainTextEdit(parent) {
+    setObjectName(QStringLiteral("Text1"));
+    setAccessibleName(accessibleName);
+    setAccessibleDescription(accessibleDescription);
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setTabChangesFocus(true);
+    // Long lines wrap, at a blank where there is one and anywhere otherwise
+    // (a long IPv6 address has none), so the text never scrolls sideways.
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFont(textBoxFont());
+}
+
+void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QPlainTextEdit::mouseDoubleClickEvent(event);
+        return;
+    }
+    QTextCursor cursor = cursorForPosition(event->position().toPoint());
+    const QString line = cursor.block().text();
+    const int at = cursor.positionInBlock();
+    // The run touching the click: a click on either half of a character
+    // takes its run. Between blanks alone, the blanks are the run.
+    const auto blank = [&](int i) { return line.at(i).isSpace(); };
+    const bool onText = (at < line.size() && !blank(at)) || (at > 0 && !blank(at - 1));
+    const auto inRun = [&](int i) { return blank(i) != onText; };
+    int start = at;
+    while (start > 0 && inRun(start - 1)) --start;
+    int end = at;
+    while (end < line.size() && inRun(end)) ++end;
+    const int blockStart = cursor.block().position();
+    cursor.setPosition(blockStart + start);
+    cursor.setPosition(blockStart + end, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    // As any selection made with the mouse, it is offered for middle-click
+    // pasting where the window system has such a selection.
+    if (QClipboard* clipboard = QGuiApplication::clipboard(); clipboard->supportsSelection()) {
+        clipboard->setText(cursor.selectedText(), QClipboard::Selection);
+    }
+    event->accept();
+}
+
+}  // namespace tallowin::ui::qt
