@@ -10,7 +10,7 @@
 #include "sysinfo/guarded.h"
 #include "sysinfo/host_errors.h"
 #include "variant.h"
-#include "variant_value.h"
+#include "wmi_item.h"
 
 namespace tallowin::windows_backend {
 
@@ -30,39 +30,6 @@ HostResult<ComPtr<IDispatch>> objectIn(const Variant& value) {
     return std::unexpected(tallowin::errors::typeMismatch());
 }
 
-class ComWmiItem final : public WmiItem {
-  public:
-    explicit ComWmiItem(ComPtr<IDispatch> object) : object_(std::move(object)) {}
-
-    HostResult<HostValue> property(std::string_view name) override {
-        return guarded([&]() -> HostResult<HostValue> {
-            const auto value = getMember(*object_.Get(), name);
-            if (!value) return std::unexpected(value.error());
-            return toHostValue(value->get());
-        });
-    }
-
-    // The element is asked for with its index. A provider that answers the
-    // whole array to that read, or that takes no index at all, gives the
-    // element from the array.
-    HostResult<HostValue> element(std::string_view name, std::int16_t index) override {
-        return guarded([&]() -> HostResult<HostValue> {
-            const auto id = memberId(*object_.Get(), name);
-            if (!id) return std::unexpected(id.error());
-            Variant argument = Variant::int16(index);
-            auto value = getMember(*object_.Get(), *id, {&argument.get(), 1});
-            if (!value && value.error().number == errorNumber(DISP_E_BADPARAMCOUNT)) {
-                value = getMember(*object_.Get(), *id);
-            }
-            if (!value) return std::unexpected(value.error());
-            return elementOf(value->get(), index);
-        });
-    }
-
-  private:
-    ComPtr<IDispatch> object_;
-};
-
 class ComWmiWalk final : public WmiWalk {
   public:
     explicit ComWmiWalk(ComPtr<IEnumVARIANT> items) : items_(std::move(items)) {}
@@ -76,7 +43,7 @@ class ComWmiWalk final : public WmiWalk {
             if (result != S_OK || fetched == 0) return std::unique_ptr<WmiItem>{};
             auto object = objectIn(item);
             if (!object) return std::unexpected(object.error());
-            return std::make_unique<ComWmiItem>(std::move(*object));
+            return makeWmiItem(std::move(*object));
         });
     }
 
