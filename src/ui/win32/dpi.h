@@ -5,20 +5,21 @@
 
 #include <windows.h>
 
+#include "backend/windows/desktop_metrics.h"
+
 namespace tallowin::ui::win32 {
 
-inline constexpr UINT kDefaultDpi = 96;
-
-[[nodiscard]] UINT windowDpi(HWND window);
+// The window's DPI and the message font are the desktop's, shared with the
+// back end's message box.
+using ::tallowin::win32::kDefaultDpi;
+using ::tallowin::win32::messageFont;
+using ::tallowin::win32::windowDpi;
 
 // The outer size of a window whose client area is `client`, at a DPI.
 [[nodiscard]] SIZE windowSizeFor(SIZE client, DWORD style, DWORD extendedStyle, UINT dpi);
 
 // A system metric (SM_CXICON and the like) at a DPI.
 [[nodiscard]] int systemMetric(int index, UINT dpi);
-
-// The desktop's message font at a DPI.
-[[nodiscard]] LOGFONTW messageFont(UINT dpi);
 
 // Leaves the layout of a dialog to its own code when its DPI changes: the
 // dialog manager would otherwise rescale it by its own rules as well.

@@ -37,6 +37,7 @@ struct SeenBox {
     bool iconShown = false;
     HWND owner = nullptr;
     bool ownerEnabled = true;
+    RECT frame{};
 };
 
 std::wstring windowText(HWND window) {
@@ -87,6 +88,7 @@ class BoxWatcher {
         }
         if (box == nullptr) return;
         seen_.title = windowText(box);
+        GetWindowRect(box, &seen_.frame);
         seen_.owner = GetWindow(box, GW_OWNER);
         seen_.ownerEnabled = seen_.owner != nullptr && IsWindowEnabled(seen_.owner) != FALSE;
         EnumChildWindows(
@@ -150,6 +152,36 @@ TEST(MessageBoxes, isOwnedByTheActiveWindowAndKeepsItFromInput) {
     EXPECT_FALSE(seen.ownerEnabled);
     EXPECT_NE(IsWindowEnabled(window), FALSE);  // given back when the box goes
     DestroyWindow(window);
+}
+
+std::string lines(std::size_t count, const std::string& line) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) text += (i == 0 ? "" : "\r\n") + line;
+    return text;
+}
+
+TEST(MessageBoxes, fitTheScreenHoweverLongThePrompt) {
+    const struct {
+        const char* what;
+        std::string prompt;
+    } cases[] = {
+        {"60,000 characters on one line", std::string(60'000, 'M')},
+        {"twelve lines of 256 characters", lines(12, std::string(256, 'W'))},
+        {"a thousand lines", lines(1000, "System Name:  PC7")},
+    };
+    RECT area{};
+    ASSERT_NE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0), FALSE);
+    for (const auto& c : cases) {
+        BoxWatcher watcher(GetCurrentThreadId());
+        EXPECT_EQ(showMessageBox(c.prompt, 0xFF00, "System Information"), IDOK) << c.what;
+        const SeenBox& seen = watcher.seen();
+        EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"}) << c.what;
+        EXPECT_GE(seen.frame.left, area.left) << c.what;
+        EXPECT_GE(seen.frame.top, area.top) << c.what;
+        EXPECT_LE(seen.frame.right, area.right) << c.what;
+        EXPECT_LE(seen.frame.bottom, area.bottom) << c.what;
+        EXPECT_NE(seen.text.find(L'\u2026'), std::wstring::npos) << c.what;  // shortened
+    }
 }
 
 }  // namespace
