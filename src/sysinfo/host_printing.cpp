@@ -1,5 +1,4 @@
 // The diagnostic text of host values, errors and results.
-#include <cstdio>
 #include <ostream>
 
 #include "host.h"
@@ -57,9 +56,8 @@ void text(std::string_view text, std::ostream* out) {
         } else if (c == '\t') {
             *out << "\\t";
         } else if (byte < 0x20 || byte == 0x7f) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
-            *out << escaped;
+            constexpr std::string_view kDigits = "0123456789abcdef";
+            *out << "\\x" << kDigits[byte >> 4U] << kDigits[byte & 0xfU];
         } else {
             *out << c;
         }

@@ -6,8 +6,11 @@ namespace tallowin {
 namespace {
 
 struct Printed {
+    const char* what;
     std::string actual;
     std::string expected;
+
+    friend void PrintTo(const Printed& printed, std::ostream* out) { *out << printed.what; }
 };
 
 class FailureMessages : public ::testing::TestWithParam<Printed> {};
@@ -22,24 +25,28 @@ using ::testing::PrintToString;
 INSTANTIATE_TEST_SUITE_P(
     HostAnswers, FailureMessages,
     ::testing::Values(
-        Printed{PrintToString(HostResult<HostValue>{Null{}}), "Null"},
-        Printed{PrintToString(HostResult<HostValue>{std::string{"a \"b\"\\\r\n\x01"}}),
+        Printed{"Null", PrintToString(HostResult<HostValue>{Null{}}), "Null"},
+        Printed{"text", PrintToString(HostResult<HostValue>{std::string{"a \"b\"\\\r\n\x01"}}),
                 R"("a \"b\"\\\r\n\x01")"},
-        Printed{PrintToString(HostResult<HostValue>{std::int64_t{-2147217385}}), "-2147217385"},
-        Printed{PrintToString(HostResult<HostValue>{true}), "True"},
-        Printed{PrintToString(HostResult<HostValue>{TextArray{"fd00::2", "192.0.2.2"}}),
+        Printed{"number", PrintToString(HostResult<HostValue>{std::int64_t{-2147217385}}),
+                "-2147217385"},
+        Printed{"boolean", PrintToString(HostResult<HostValue>{true}), "True"},
+        Printed{"array", PrintToString(HostResult<HostValue>{TextArray{"fd00::2", "192.0.2.2"}}),
                 R"({"fd00::2", "192.0.2.2"})"},
         Printed{
+            "failed read",
             PrintToString(HostResult<HostValue>{std::unexpected(HostError{13, "Type mismatch"})}),
             R"(error 13: "Type mismatch")"},
-        Printed{PrintToString(std::unexpected(HostError{-2147467263, "Not implemented."})),
+        Printed{"failure",
+                PrintToString(std::unexpected(HostError{-2147467263, "Not implemented."})),
                 R"(error -2147467263: "Not implemented.")"},
-        Printed{PrintToString(HostError{7, "Out of memory"}), R"(error 7: "Out of memory")"},
-        Printed{PrintToString(HostResult<std::string>{"3/22/2007"}), R"("3/22/2007")"},
-        Printed{PrintToString(HostResult<std::int16_t>{std::int16_t{-1}}), "-1"},
-        Printed{PrintToString(HostResult<std::uint64_t>{std::uint64_t{1} << 63}),
+        Printed{"error", PrintToString(HostError{7, "Out of memory"}),
+                R"(error 7: "Out of memory")"},
+        Printed{"date text", PrintToString(HostResult<std::string>{"3/22/2007"}), R"("3/22/2007")"},
+        Printed{"bound", PrintToString(HostResult<std::int16_t>{std::int16_t{-1}}), "-1"},
+        Printed{"tick count", PrintToString(HostResult<std::uint64_t>{std::uint64_t{1} << 63}),
                 "9223372036854775808"},
-        Printed{PrintToString(HostResult<std::unique_ptr<WmiItem>>{}), "no object"}));
+        Printed{"no object", PrintToString(HostResult<std::unique_ptr<WmiItem>>{}), "no object"}));
 
 // A bare value goes through GoogleTest's own variant printer, which reaches
 // the Null printer for the one alternative it could not print itself.
