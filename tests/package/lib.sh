@@ -3,7 +3,6 @@
 # The caller sets `set -euo pipefail`, defines its cleanup and calls
 # stop_program and stop_xvfb from it.
 
-xvfb_pid=""
 program_pid=""
 
 fail() {
@@ -11,27 +10,7 @@ fail() {
     exit 1
 }
 
-source "$(dirname "${BASH_SOURCE[0]}")/../shell/wait_for.sh"
-
-# Starts Xvfb on a display number it picks itself (so tests can run side by
-# side) and exports DISPLAY. $1: a folder for its files.
-start_xvfb() {
-    local dir="$1"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
-        3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    wait_for 100 test -s "$dir/display" || fail "Xvfb did not start: $(cat "$dir/xvfb.log")"
-    export DISPLAY=":$(head -n 1 "$dir/display")"
-    unset WAYLAND_DISPLAY
-}
-
-stop_xvfb() {
-    if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    xvfb_pid=""
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../shell/xvfb.sh"
 
 # Starts the program $1 on the Xvfb display, its output into $2, and waits
 # for its main window, titled "Tallowin", to be mapped: sets program_pid and

@@ -48,12 +48,22 @@ class NormalStateKeeper final : public QObject {
             if (event->type() == QEvent::WindowTitleChange && window_.isVisible()) fitTitle();
             if (event->type() == QEvent::WindowStateChange) {
                 const Qt::WindowStates state = window_.windowState();
-                if ((state & kOtherStates) != 0) {
-                    leaveState(state);
-                } else if (event->spontaneous()) {
-                    // The window system has put the window back.
-                    takeOwnSizeBack();
+                if ((state & Qt::WindowMinimized) != 0) {
+                    leaveMinimised();
+                } else if ((state & kOtherStates) != 0) {
+                    // The window system has put the window in that state
+                    // and it has drawn itself so: a compositor takes the
+                    // state back only from one it has seen.
+                    freeSize();
+                    QTimer::singleShot(0, this, [this] { becomeNormal(); });
                 }
+            }
+            // Normal again at its own size, once asked to be: the window
+            // system has put it back, and the size can be fixed again.
+            if ((event->type() == QEvent::Resize || event->type() == QEvent::WindowStateChange) &&
+                askedNormal_ && window_.windowState() == Qt::WindowNoState &&
+                window_.size() == ownSize_) {
+                takeOwnSizeBack();
             }
         }
         return QObject::eventFilter(watched, event);
@@ -65,36 +75,42 @@ class NormalStateKeeper final : public QObject {
         if (handle == nullptr || handle == watchedHandle_) return;
         watchedHandle_ = handle;
         // Emitted as soon as a state is asked for (by Qt's own title bar on
-        // Wayland, say), before the window system has answered.
+        // Wayland, say), before the window system has answered: the size is
+        // freed at once, so that the window can take the size the answer
+        // brings.
         connect(handle, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
-            if ((state & kOtherStates) != 0) leaveState(state);
+            if (state == Qt::WindowMinimized) {
+                leaveMinimised();
+            } else if ((state & kOtherStates) != 0) {
+                freeSize();
+            }
         });
     }
 
-    void leaveState(Qt::WindowStates state) {
-        if (!ownSize_.isValid()) {
-            ownSize_ = window_.size();
-            window_.setMinimumSize(0, 0);
-            window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        }
-        if ((state & Qt::WindowMinimized) != 0) {
-            becomeNormal();
-            showAgain();
-            return;
-        }
-        // Asked once the window has drawn itself in the state it was given:
-        // a compositor takes the request back only from a state it has seen.
-        QTimer::singleShot(0, this, [this] { becomeNormal(); });
+    void freeSize() {
+        if (ownSize_.isValid()) return;
+        ownSize_ = window_.size();
+        window_.setMinimumSize(0, 0);
+        window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+
+    void leaveMinimised() {
+        askedNormal_ = false;
+        if (QWindow* handle = window_.windowHandle()) handle->setWindowStates(Qt::WindowNoState);
+        window_.setWindowState(Qt::WindowNoState);
+        showAgain();
     }
 
     // Both the widget and its native window: Qt's title bar sets the latter
-    // alone, and a window shown anew takes the state it holds.
+    // alone.
     void becomeNormal() {
+        askedNormal_ = true;
         if (QWindow* handle = window_.windowHandle()) handle->setWindowStates(Qt::WindowNoState);
         window_.setWindowState(Qt::WindowNoState);
     }
 
     void takeOwnSizeBack() {
+        askedNormal_ = false;
         if (!ownSize_.isValid()) return;
         window_.setFixedSize(ownSize_);
         ownSize_ = QSize();
@@ -154,7 +170,8 @@ class NormalStateKeeper final : public QObject {
     QWidget& window_;
     QPointer<QWindow> watchedHandle_;
     int designWidth_ = 0;
-    QSize ownSize_;  // valid while the window is out of its normal state
+    QSize ownSize_;  // valid while the window's size is free
+    bool askedNormal_ = false;
 };
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ui/qt/form1.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPalette>
@@ -25,12 +27,27 @@ void paintWithButtonFace(QWidget& widget) {
     widget.setPalette(palette);
 }
 
+// Assistive technology meets the main window as the program's own window,
+// not as a dialog: QDialog is its base only for the Enter and Esc roles.
+QAccessibleInterface* accessibleMainWindow(const QString& className, QObject* object) {
+    if (className != QLatin1String(Form1::staticMetaObject.className())) return nullptr;
+    auto* window = qobject_cast<QWidget*>(object);
+    if (window == nullptr) return nullptr;
+    // Owned by Qt's accessibility cache, which deletes it with the window.
+    return new QAccessibleWidget(window, QAccessible::Window);
+}
+
 }  // namespace
 
 Form1::Form1(SharedSysInfo& service, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       service_(service) {
+    static const bool accessibleAsWindow = [] {
+        QAccessible::installFactory(accessibleMainWindow);
+        return true;
+    }();
+    (void)accessibleAsWindow;
     setWindowTitle(QStringLiteral("Tallowin"));
     // A fixed frame: the client area keeps its designed size.
     setFixedSize(twipsSize(3615, 2355));

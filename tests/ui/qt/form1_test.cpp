@@ -3,6 +3,7 @@
 // the program.
 #include "ui/qt/form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -12,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextLayout>
 #include <QTimer>
 #include <QWindow>
@@ -21,14 +23,18 @@
 #include "fake_host.h"
 #include "ui/qt/wrapping_push_button.h"
 #include "ui/shared_sysinfo.h"
+#include "window_harness.h"
 
 using tallowin::TextArray;
 using tallowin::fake::FakeHost;
+using tallowin::testing::focused;
 using tallowin::ui::SharedSysInfo;
 using tallowin::ui::qt::Form1;
 using tallowin::ui::qt::WrappingPushButton;
 
 namespace {
+
+const QSize kDesignedSize(241, 157);
 
 const std::string kAdapterQuery =
     "SELECT IPAddress FROM Win32_NetworkAdapterConfiguration WHERE IPEnabled=TRUE";
@@ -60,11 +66,7 @@ Control* control(Form1& form, const char* name) {
 QPlainTextEdit* text1(Form1& form) { return control<QPlainTextEdit>(form, "Text1"); }
 QPushButton* button(Form1& form, const char* name) { return control<QPushButton>(form, name); }
 
-bool showAndActivate(Form1& form) {
-    form.show();
-    form.activateWindow();
-    return QTest::qWaitForWindowActive(&form);
-}
+bool showAndActivate(Form1& form) { return tallowin::testing::showForInput(form); }
 
 }  // namespace
 
@@ -83,6 +85,11 @@ class Form1Test : public QObject {
     void tabVisitsOnlyTheVisibleButtons();
     void theTextLineCanBeSelectedAndCopiedButNotEdited();
     void theWindowHasAFixedFrameOfItsDesignedSizeCentredOnTheScreen();
+    void staysNormalAtItsSizeWhateverStateItIsGiven_data();
+    void staysNormalAtItsSizeWhateverStateItIsGiven();
+    void textBoxTellsAssistiveTechnologyWhatItHolds();
+    void aDoubleClickTakesTheWholeAddressOrName_data();
+    void aDoubleClickTakesTheWholeAddressOrName();
     void everyCaptionFitsItsButton_data();
     void everyCaptionFitsItsButton();
 };
@@ -171,7 +178,7 @@ void Form1Test::everyWayOfClosingTheWindowEndsTheProgram() {
 
     if (how == Closing::EscapeFromTextLine) {
         QTest::mouseClick(text1(form)->viewport(), Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), text1(form));
+        QCOMPARE(focused(form), text1(form));
     }
     if (how == Closing::EnterOnOk) button(form, "cmdOK")->setFocus();
 
@@ -185,14 +192,14 @@ void Form1Test::everyWayOfClosingTheWindowEndsTheProgram() {
                 QTest::mouseClick(button(form, "cmdOK"), Qt::LeftButton);
                 break;
             case Closing::AltO:
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+                QTest::keyClick(focused(form), Qt::Key_O, Qt::AltModifier);
                 break;
             case Closing::Escape:
             case Closing::EscapeFromTextLine:
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                QTest::keyClick(focused(form), Qt::Key_Escape);
                 break;
             case Closing::EnterOnOk:
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QTest::keyClick(focused(form), Qt::Key_Return);
                 break;
             case Closing::CloseBox: {
                 // What the window system sends for the close box or the
@@ -221,7 +228,7 @@ void Form1Test::systemInformationHasTheFocusAndIsPressedByEnter() {
     form.load();
     QVERIFY(showAndActivate(form));
     QPushButton* sysInfo = button(form, "cmdSysInfo");
-    QCOMPARE(QApplication::focusWidget(), sysInfo);
+    QCOMPARE(focused(form), sysInfo);
     QVERIFY(sysInfo->isDefault());
 
     // Enter presses the default button even from the text line.
@@ -268,8 +275,8 @@ void Form1Test::tabVisitsOnlyTheVisibleButtons() {
 
     QStringList visited;
     for (qsizetype i = 0; i < stops.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(focused(form), Qt::Key_Tab);
+        visited << focused(form)->objectName();
     }
     QCOMPARE(visited, stops);
 }
@@ -282,7 +289,7 @@ void Form1Test::theTextLineCanBeSelectedAndCopiedButNotEdited() {
     QPlainTextEdit* line = text1(form);
 
     QTest::mouseClick(line->viewport(), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), line);
+    QCOMPARE(focused(form), line);
     QTest::keyClicks(line, "x");
     QTest::keyClick(line, Qt::Key_Backspace);
     QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
@@ -302,18 +309,93 @@ void Form1Test::theWindowHasAFixedFrameOfItsDesignedSizeCentredOnTheScreen() {
 
     QVERIFY(form.isWindow());
     QCOMPARE(form.windowTitle(), "Tallowin");
-    QCOMPARE(form.size(), QSize(241, 157));
-    QCOMPARE(form.minimumSize(), form.size());
-    QCOMPARE(form.maximumSize(), form.size());
+    QVERIFY(tallowin::testing::hasDesignedFixedSize(form, kDesignedSize));
     const Qt::WindowFlags flags = form.windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);  // a taskbar button
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 
+    if (tallowin::testing::windowSystemPlacesWindows()) return;
     const QPoint screenCentre = form.screen()->availableGeometry().center();
     const QPoint offset = form.frameGeometry().center() - screenCentre;
     QVERIFY2(offset.manhattanLength() <= 2, "the window is not centred on the screen");
+}
+
+void Form1Test::staysNormalAtItsSizeWhateverStateItIsGiven_data() {
+    QTest::addColumn<Qt::WindowState>("state");
+    QTest::newRow("maximised") << Qt::WindowMaximized;
+    QTest::newRow("minimised") << Qt::WindowMinimized;
+    QTest::newRow("full screen") << Qt::WindowFullScreen;
+}
+
+// As a window system's own title bar asks it (Qt's on Wayland offers these
+// buttons whatever the window's flags): the program keeps running, and the
+// window comes back normal, shown, at its own size.
+void Form1Test::staysNormalAtItsSizeWhateverStateItIsGiven() {
+    QFETCH(Qt::WindowState, state);
+    Machine machine("PC7");
+    Form1 form(machine.service);
+    form.load();
+    QVERIFY(showAndActivate(form));
+    const QSize shownSize = form.size();
+
+    form.windowHandle()->setWindowStates(state);
+    QVERIFY(QTest::qWaitFor([&] {
+        return form.isVisible() && form.windowState() == Qt::WindowNoState &&
+               form.windowHandle()->windowStates() == Qt::WindowNoState && form.size() == shownSize;
+    }));
+    QVERIFY(tallowin::testing::hasDesignedFixedSize(form, kDesignedSize));
+}
+
+void Form1Test::textBoxTellsAssistiveTechnologyWhatItHolds() {
+    Machine machine("PC7");
+    Form1 form(machine.service);
+    form.load();
+    QVERIFY(showAndActivate(form));
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(text1(form));
+    QVERIFY(window != nullptr && line != nullptr);
+    QCOMPARE(window->role(), QAccessible::Window);  // an application window
+    QCOMPARE(line->text(QAccessible::Name), "IP address and computer name");
+    QCOMPARE(line->text(QAccessible::Description),
+             "The first IP address of this computer and its name");
+    QCOMPARE(line->text(QAccessible::Value), "10.0.0.5    PC7");
+}
+
+void Form1Test::aDoubleClickTakesTheWholeAddressOrName_data() {
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("at");  // the character clicked
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("IPv4 address") << "192.0.2.2    PC7" << 4 << "192.0.2.2";
+    QTest::newRow("IPv6 address") << "fe80::1%2    PC7" << 6 << "fe80::1%2";
+    QTest::newRow("the name") << "192.0.2.2    PC-7.lan" << 15 << "PC-7.lan";
+    QTest::newRow("the four blanks") << "192.0.2.2    PC7" << 11 << "    ";
+}
+
+// As the classic edit control does, where Qt's word boundaries stop at each
+// dot and colon.
+void Form1Test::aDoubleClickTakesTheWholeAddressOrName() {
+    QFETCH(QString, shown);
+    QFETCH(int, at);
+    QFETCH(QString, selected);
+    Machine machine("PC7");
+    Form1 form(machine.service);
+    form.load();
+    QVERIFY(showAndActivate(form));
+    QPlainTextEdit* line = text1(form);
+    line->setPlainText(shown);
+
+    QTextCursor cursor(line->document());
+    cursor.setPosition(at);
+    const QPoint onCharacter = line->cursorRect(cursor).center() + QPoint(2, 0);
+    QTest::mouseDClick(line->viewport(), Qt::LeftButton, {}, onCharacter);
+
+    QCOMPARE(line->textCursor().selectedText(), selected);
+    QTest::keyClick(line, Qt::Key_C, Qt::ControlModifier);  // and Ctrl+C copies it
+    if (QGuiApplication::clipboard()->text() != selected) {
+        QSKIP("this window system offers the program no clipboard");
+    }
 }
 
 void Form1Test::everyCaptionFitsItsButton_data() {

@@ -4,6 +4,7 @@
 // the main window and centred on it.
 #include "ui/qt/form2.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -26,10 +27,12 @@
 #include "sysinfo/wmi_names.h"
 #include "ui/qt/form1.h"
 #include "ui/shared_sysinfo.h"
+#include "window_harness.h"
 
 using tallowin::HostError;
 using tallowin::TextArray;
 using tallowin::fake::FakeHost;
+using tallowin::testing::focused;
 using tallowin::ui::SharedSysInfo;
 using tallowin::ui::qt::Form1;
 using tallowin::ui::qt::Form2;
@@ -46,9 +49,7 @@ struct Machine {
         host.identity()["ComputerName"] = computerName.toStdString();
         setAdapters(adapters);
         form1.load();
-        form1.show();
-        form1.activateWindow();
-        if (!QTest::qWaitForWindowActive(&form1)) qFatal("the main window did not come up");
+        if (!tallowin::testing::showForInput(form1)) qFatal("the main window did not come up");
     }
 
     void setAdapters(const QList<QStringList>& adapters) {
@@ -89,10 +90,9 @@ Form2* whileShown(const std::function<void()>& open, const std::function<void(Fo
         shown = qobject_cast<Form2*>(QApplication::activeModalWidget());
         if (shown == nullptr) return;
         // A dialog counts as active (QWindow::isActive) while its owner is;
-        // wait until it has the keyboard itself.
-        if (QTest::qWaitFor([&] { return QApplication::activeWindow() == shown; })) {
-            whileUp(*shown);
-        }
+        // wait until it has the keyboard itself, where the window system
+        // gives any, or else until it is on the screen.
+        if (tallowin::testing::showForInput(*shown)) whileUp(*shown);
         if (shown->isVisible()) shown->reject();
     });
     timer.start(0);
@@ -128,6 +128,7 @@ class Form2Test : public QObject {
     void isAFixedDialogModalToTheMainWindowAndCentredOnIt();
     void longListsScrollDownAndLongAddressesWrapNeverSideways();
     void theListCanBeSelectedAndCopiedButNotEdited();
+    void aMinimisedListClosesAndFreesTheMainWindow();
 };
 
 void Form2Test::showsTheTitleAndOneLinePerAddressAsTheServiceAnswers_data() {
@@ -195,7 +196,7 @@ void Form2Test::eachShowingStartsAfreshOnTheSameWindow() {
 
     // The first showing: select the list and leave with the focus on OK.
     Form2* first = showAll(machine, [](Form2& form2) {
-        QCOMPARE(QApplication::focusWidget(), text1(form2));
+        QCOMPARE(focused(form2), text1(form2));
         text1(form2)->selectAll();
         button(form2, "cmdOK")->setFocus();
     });
@@ -210,7 +211,7 @@ void Form2Test::eachShowingStartsAfreshOnTheSameWindow() {
     Form2* second = showAll(machine, [&](Form2& form2) {
         title = form2.windowTitle();
         shownLines = lines(*text1(form2));
-        focus = QApplication::focusWidget();
+        focus = focused(form2);
         selection = text1(form2)->textCursor().hasSelection();
     });
 
@@ -248,14 +249,14 @@ void Form2Test::enterEscAltOAndTheCloseBoxCloseIt() {
         switch (how) {
             case Closing::EnterInList:
             case Closing::EnterOnOk:
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QTest::keyClick(focused(list), Qt::Key_Return);
                 break;
             case Closing::EscInList:
             case Closing::EscOnOk:
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                QTest::keyClick(focused(list), Qt::Key_Escape);
                 break;
             case Closing::AltOInList:
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+                QTest::keyClick(focused(list), Qt::Key_O, Qt::AltModifier);
                 break;
             case Closing::OkClicked:
                 QTest::mouseClick(ok, Qt::LeftButton);
@@ -285,7 +286,9 @@ void Form2Test::isAFixedDialogModalToTheMainWindowAndCentredOnIt() {
     QPoint offCentre{99, 99};
     bool blocked = false;
 
+    bool sizedAsDesigned = false;
     Form2* form2 = showAll(machine, [&](Form2& list) {
+        sizedAsDesigned = tallowin::testing::hasDesignedFixedSize(list, QSize(264, 214));
         offCentre = list.frameGeometry().center() - machine.form1.frameGeometry().center();
         // A click on the main window's OK, as the window system delivers it.
         QPushButton* mainOk = button(machine.form1, "cmdOK");
@@ -297,7 +300,9 @@ void Form2Test::isAFixedDialogModalToTheMainWindowAndCentredOnIt() {
     });
 
     QVERIFY(form2 != nullptr);
-    QVERIFY2(offCentre.manhattanLength() <= 2, "the window is not centred on the main window");
+    const bool placedByUs = !tallowin::testing::windowSystemPlacesWindows();
+    QVERIFY2(!placedByUs || offCentre.manhattanLength() <= 2,
+             "the window is not centred on the main window");
     QVERIFY(blocked);
     QCOMPARE(mainOkClicked.count(), 0);
 
@@ -308,9 +313,7 @@ void Form2Test::isAFixedDialogModalToTheMainWindowAndCentredOnIt() {
     QVERIFY(form2->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!form2->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!form2->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    QCOMPARE(form2->size(), QSize(264, 214));
-    QCOMPARE(form2->minimumSize(), form2->size());
-    QCOMPARE(form2->maximumSize(), form2->size());
+    QVERIFY(sizedAsDesigned);
 
     // The next showing is centred on the main window again, wherever either
     // window was moved in between.
@@ -318,14 +321,15 @@ void Form2Test::isAFixedDialogModalToTheMainWindowAndCentredOnIt() {
     showAll(machine, [&](Form2& list) {
         offCentre = list.frameGeometry().center() - machine.form1.frameGeometry().center();
     });
-    QVERIFY2(offCentre.manhattanLength() <= 2, "the window is not centred on the main window");
+    QVERIFY2(!placedByUs || offCentre.manhattanLength() <= 2,
+             "the window is not centred on the main window");
 
     // Near the edge of the screen it stays wholly on the screen.
     const QRect screen = machine.form1.screen()->availableGeometry();
     machine.form1.move(screen.topLeft());
     QRect placed;
     showAll(machine, [&](Form2& list) { placed = list.frameGeometry(); });
-    QVERIFY(screen.contains(placed));
+    QVERIFY(!placedByUs || screen.contains(placed));
 }
 
 void Form2Test::longListsScrollDownAndLongAddressesWrapNeverSideways() {
@@ -357,9 +361,11 @@ void Form2Test::theListCanBeSelectedAndCopiedButNotEdited() {
     Machine machine("PC7", {{"10.0.0.5", "fe80::1"}});
     QString afterTyping;
     QString copied;
+    QString accessibleName;
 
     showAll(machine, [&](Form2& list) {
         QPlainTextEdit* text = text1(list);
+        accessibleName = QAccessible::queryAccessibleInterface(text)->text(QAccessible::Name);
         QTest::keyClicks(text, "x");
         QTest::keyClick(text, Qt::Key_Backspace);
         QTest::keyClick(text, Qt::Key_Delete);
@@ -372,6 +378,22 @@ void Form2Test::theListCanBeSelectedAndCopiedButNotEdited() {
 
     QCOMPARE(afterTyping, "10.0.0.5\nfe80::1");
     QCOMPARE(copied, "10.0.0.5\nfe80::1");
+    QCOMPARE(accessibleName, "IP addresses of this computer");
+}
+
+// A window system's title bar may minimise the list (Qt's does on Wayland,
+// and a compositor may then offer no way back): the list closes, as its
+// close box would, and the main window takes input again.
+void Form2Test::aMinimisedListClosesAndFreesTheMainWindow() {
+    Machine machine("PC7");
+    bool closed = false;
+    showAll(machine, [&](Form2& list) {
+        list.windowHandle()->setWindowStates(Qt::WindowMinimized);
+        closed = QTest::qWaitFor([&] { return !list.isVisible(); }, 2000);
+    });
+    QVERIFY(closed);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QVERIFY(machine.form1.isVisible() && machine.form1.isEnabled());
 }
 
 QTEST_MAIN(Form2Test)

@@ -14,6 +14,8 @@
 #include <optional>
 #include <string>
 
+#include "window_harness.h"
+
 using tallowin::ui::qt::kMessageBoxOk;
 using tallowin::ui::qt::setUpMessageBox;
 using tallowin::ui::qt::showMessageBox;
@@ -106,9 +108,7 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
     QFETCH(QString, prompt);
     QWidget owner;
     owner.setWindowTitle(QStringLiteral("owner"));
-    owner.show();
-    owner.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&owner));
+    QVERIFY(tallowin::testing::showForInput(owner));
 
     // While the box waits, look at it and press its OK button.
     QPointer<QMessageBox> seen;

@@ -1,0 +1,68 @@
+// What the Qt window suites share: a window shown ready for input on any
+// platform, and the widget that keys go to. The suites run on Qt's
+// offscreen platform and on a real Wayland compositor; the headless
+// compositor has no keyboard, so it activates no window, and keys are then
+// given to the window's focus widget directly, as the keyboard would.
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+namespace tallowin::testing {
+
+// Shows the window and waits until it is on the screen and, where the
+// window system activates windows at all, active. (Whether it does is
+// learnt from the first window shown: a platform that activates none keeps
+// later windows from waiting for nothing.)
+inline bool showForInput(QWidget& window) {
+    static bool windowsActivate = true;
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowExposed(&window)) return false;
+    if (windowsActivate) {
+        // (A dialog counts as active while its owner is: wait until it has
+        // the keyboard itself.)
+        windowsActivate =
+            QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, 3000);
+    }
+    return true;
+}
+
+// The widget that has the keyboard within `window` (the window's own focus
+// widget when the window system gives the window none), else the window.
+inline QWidget* focused(QWidget& window) {
+    if (QWidget* widget = QApplication::focusWidget(); widget && widget->window() == &window) {
+        return widget;
+    }
+    if (QWidget* widget = window.focusWidget()) return widget;
+    return &window;
+}
+
+// Whether the window system places windows itself, whatever position the
+// program asks for: a Wayland compositor does (the protocol gives clients
+// no positions at all), so there a window's place is not the program's to
+// test.
+inline bool windowSystemPlacesWindows() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// Whether Qt draws this window's title bar itself (on Wayland, where the
+// compositor leaves it to the program): its frame margins are then known.
+// Such a window may be widened so that its title fits.
+inline bool qtDrawsTitleBar(const QWidget& window) {
+    return windowSystemPlacesWindows() && window.windowHandle() != nullptr &&
+           window.windowHandle()->frameMargins().top() > 0;
+}
+
+// A window as designed: exactly its size, or where Qt draws the title bar,
+// its height and at least its width; either way fixed.
+inline bool hasDesignedFixedSize(const QWidget& window, QSize designed) {
+    const bool sized = qtDrawsTitleBar(window) ? window.height() == designed.height() &&
+                                                     window.width() >= designed.width()
+                                               : window.size() == designed;
+    return sized && window.minimumSize() == window.size() && window.maximumSize() == window.size();
+}
+
+}  // namespace tallowin::testing
