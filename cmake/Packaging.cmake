@@ -38,6 +38,8 @@ else()
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     # Depends: computed by dpkg-shlibdeps, never written by hand.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # Without it a Wayland session runs the program through XWayland.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 endif()
 
 include(CPack)

@@ -80,6 +80,8 @@ depends="$(field Depends)"
 for library in libc6 libqt6widgets6; do
     grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
+# A Wayland session needs Qt's Wayland plug-in, or falls back to XWayland.
+field Recommends | grep -q '\bqt6-wayland\b' || fail "Recommends lacks qt6-wayland"
 step "$(basename "$deb"): $package $version, Depends: $depends"
 
 # ---- Before: the package is not installed, and we note which of its paths
@@ -123,6 +125,7 @@ step "starting /usr/bin/Tallowin under Xvfb"
 start_xvfb "$work"
 start_program /usr/bin/Tallowin "$work/program.log"
 check_window_icon "$root/data/icons/tallowin-16.png"
+check_desktop_entry_matches /usr/share/applications/org.tallowin.Tallowin.desktop /usr/bin/Tallowin
 sleep 1 # let the window paint itself
 rm -f "$screenshot"
 timeout 20 import -window "$window" "$screenshot" || fail "could not take the screenshot"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program installed by `cmake --install` into a fresh prefix starts on a
 # private Xvfb server, shows its main window with Tallowin's icon (the one the
-# window manager gets, _NET_WM_ICON), and ends on Esc.
+# window manager gets, _NET_WM_ICON), names its desktop entry by its X11
+# class and its Wayland app id, and ends on Esc.
 #
 # Usage: installed_program.sh CMAKE BUILD_DIR NAME ICON_16_PNG
 set -euo pipefail
@@ -24,5 +25,7 @@ trap 'exit 130' INT TERM
 start_xvfb "$work"
 start_program "$work/prefix/bin/$name" "$work/program.log"
 check_window_icon "$icon16"
+check_desktop_entry_matches "$work/prefix/share/applications/org.tallowin.Tallowin.desktop" \
+    "$work/prefix/bin/$name"
 close_program
 echo "installed_program: the installed $name showed its window and icon, and ended on Esc"

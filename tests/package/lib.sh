@@ -84,3 +84,25 @@ print(f"window icon: {len(sizes)} images, {sizes[0][0]} to {sizes[-1][0]} pixels
 PY
     rm -rf "$dir"
 }
+
+# The desktop entry $1 and the program $2 name each other the way docks and
+# task bars match them: on X11 the running window's class (WM_CLASS) is the
+# entry's StartupWMClass, on Wayland its app id is the entry's file name.
+# Needs start_program's window on the X display.
+check_desktop_entry_matches() {
+    local desktop="$1" program="$2" class wanted app_id
+    wanted="$(sed -n 's/^StartupWMClass=//p' "$desktop")"
+    class="$(xprop -id "$window" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')"
+    [ -n "$wanted" ] && [ "$class" = "$wanted" ] ||
+        fail "the window's class is '$class', the desktop entry's StartupWMClass '$wanted'"
+    app_id="$(
+        # shellcheck source=../shell/weston.sh
+        source "$(dirname "${BASH_SOURCE[0]}")/../shell/weston.sh"
+        trap stop_weston EXIT
+        start_weston
+        wayland_app_id "$program"
+    )"
+    [ "$app_id" = "$(basename "$desktop" .desktop)" ] ||
+        fail "the Wayland app id is '$app_id', the desktop entry is $(basename "$desktop")"
+    echo "desktop entry: the X11 class '$class' and the Wayland app id '$app_id' match it"
+}
