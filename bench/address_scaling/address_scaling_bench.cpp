@@ -12,62 +12,22 @@
 #include <string>
 #include <utility>
 
-#include "interface_dump.h"
+#include "canned_interfaces.h"
+#include "heap.h"
 #include "linux_host.h"
-#include "netlink_messages.h"
 #include "sysinfo/clsSysInfo.h"
 #include "ui/main_window_logic.h"
 
 namespace {
 
-using tallowin::linux_backend::InterfaceDump;
-using tallowin::linux_backend::NetInterface;
-using tallowin::linux_backend::testing::NetlinkMessages;
+using tallowin::linux_backend::testing::CannedInterfaces;
+using tallowin::linux_backend::testing::manyAddresses;
 
 class FixedNames final : public tallowin::linux_backend::NameSource {
   public:
     tallowin::HostResult<std::string> hostName() override { return std::string("pc7"); }
     tallowin::HostResult<std::string> userName() override { return std::string("alice"); }
 };
-
-// Answers every listing by reading the same dump afresh, as the system's
-// source reads the kernel's.
-class CannedInterfaces final : public tallowin::linux_backend::InterfaceSource {
-  public:
-    explicit CannedInterfaces(NetlinkMessages messages) : messages_(std::move(messages)) {}
-
-    tallowin::HostResult<std::vector<NetInterface>> interfaces() override {
-        InterfaceDump dump;
-        if (!dump.take(messages_.bytes())) {
-            return std::unexpected(tallowin::HostError{5, "the canned dump does not read"});
-        }
-        return std::move(dump).interfaces();
-    }
-
-  private:
-    NetlinkMessages messages_;
-};
-
-// A loopback interface, then `links` Ethernet interfaces; address i goes to
-// interface i modulo `links`, IPv4 for even i and IPv6 for odd i.
-NetlinkMessages dumpOf(int addresses, int links) {
-    NetlinkMessages messages;
-    messages.link(1, "lo", IFF_UP | IFF_LOOPBACK);
-    for (int link = 0; link < links; ++link) {
-        messages.link(static_cast<std::uint32_t>(link + 2), "eth" + std::to_string(link));
-    }
-    messages.ipv4(1, "127.0.0.1");
-    for (int i = 0; i < addresses; ++i) {
-        const auto index = static_cast<std::uint32_t>(i % links + 2);
-        if (i % 2 == 0) {
-            messages.ipv4(index, "10." + std::to_string(i / 65536) + '.' +
-                                     std::to_string(i / 256 % 256) + '.' + std::to_string(i % 256));
-        } else {
-            messages.ipv6(index, "2001:db8::" + std::to_string(i));
-        }
-    }
-    return std::move(messages.done());
-}
 
 int answerAtOnce(std::string_view /*prompt*/, std::int32_t /*style*/,
                  std::optional<std::string_view> /*title*/) {
@@ -83,9 +43,12 @@ tallowin::clsSysInfo& serviceFor(int addresses, int links) {
     static std::map<std::pair<int, int>, Machine> machines;
     Machine& machine = machines[{addresses, links}];
     if (!machine.host) {
+        // The heap as the program's start sets it.
+        tallowin::linux_backend::keepFreedHeapForTheNextCall();
         tallowin::linux_backend::Environment environment;
         environment.names = std::make_shared<FixedNames>();
-        environment.interfaces = std::make_shared<CannedInterfaces>(dumpOf(addresses, links));
+        environment.interfaces =
+            std::make_shared<CannedInterfaces>(manyAddresses(addresses, links));
         machine.host = std::make_unique<tallowin::linux_backend::LinuxHost>(std::move(environment),
                                                                             answerAtOnce);
         machine.service = std::make_unique<tallowin::clsSysInfo>(*machine.host);
