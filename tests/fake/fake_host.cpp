@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "sysinfo/host_errors.h"
+
 namespace tallowin::fake {
 
 struct FakeHost::State {
@@ -104,9 +106,9 @@ class FakeItem final : public WmiItem, Tracked {
         const HostValue* value = findMember(properties_, name);
         if (value == nullptr) return std::unexpected(notAMember());
         const auto* array = std::get_if<TextArray>(value);
-        if (array == nullptr) return std::unexpected(HostError{13, "Type mismatch"});
+        if (array == nullptr) return std::unexpected(errors::typeMismatch());
         if (index < 0 || static_cast<std::size_t>(index) >= array->size()) {
-            return std::unexpected(HostError{9, "Subscript out of range"});
+            return std::unexpected(errors::subscriptOutOfRange());
         }
         return HostValue{(*array)[static_cast<std::size_t>(index)]};
     }
