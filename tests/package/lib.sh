@@ -1,16 +1,12 @@
-# Helpers for the package tests, sourced by them: a private Xvfb server, the
-# program's window and its icon. Each helper fails with a message of its own.
-# The caller sets `set -euo pipefail`, defines its cleanup and calls
-# stop_program and stop_xvfb from it.
+# Helpers for the package tests, sourced by them: the program's window and
+# its icon, on the private Xvfb server of the shared shell helpers. Each
+# helper fails with a message of its own. The caller sets `set -euo
+# pipefail`, defines its cleanup and calls stop_program and stop_xvfb from it.
+
+# shellcheck source=../shell/lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../shell/lib.sh"
 
 program_pid=""
-
-fail() {
-    echo "${0##*/}: $*" >&2
-    exit 1
-}
-
-source "$(dirname "${BASH_SOURCE[0]}")/../shell/xvfb.sh"
 
 # Starts the program $1 on the Xvfb display, its output into $2, and waits
 # for its main window, titled "Tallowin", to be mapped: sets program_pid and
@@ -20,16 +16,12 @@ start_program() {
     local program="$1" log="$2"
     QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
     program_pid=$!
-    window="$(timeout 30 xdotool search --sync --onlyvisible --name '^Tallowin$' 2>/dev/null |
-        head -n 1)" || true
+    window="$(find_window 30 '^Tallowin$')"
     [ -n "$window" ] || fail "the main window of $program did not appear; its output: $(cat "$log")"
 }
 
 stop_program() {
-    if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
-        kill "$program_pid" 2>/dev/null || true
-        wait "$program_pid" 2>/dev/null || true
-    fi
+    stop_process "$program_pid"
     program_pid=""
 }
 
@@ -37,8 +29,7 @@ stop_program() {
 close_program() {
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     xdotool key Escape
-    wait_for 100 bash -c '! kill -0 "$1" 2>/dev/null' _ "$program_pid" ||
-        fail "the program did not end on Esc"
+    wait_ended "$program_pid" 100 || fail "the program did not end on Esc"
     local status=0
     wait "$program_pid" || status=$?
     program_pid=""

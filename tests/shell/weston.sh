@@ -3,10 +3,9 @@
 # touch the user's own session. It runs nested in a private Xvfb server:
 # weston's headless back end offers no seat (no keyboard, no pointer), and
 # Qt 6.4's Wayland plugin dereferences the missing seat when it draws a text
-# cursor, so only a compositor with input can show a text box at all. The
-# caller defines fail() (a message, then exit).
-# shellcheck source=xvfb.sh
-source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+# cursor, so only a compositor with input can show a text box at all.
+# shellcheck source=lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 weston_pid=""
 weston_runtime=""
@@ -21,15 +20,14 @@ start_weston() {
         >"$weston_runtime/weston.log" 2>&1 &
     weston_pid=$!
     wait_for 100 test -S "$weston_runtime/tallowin-test" ||
-        fail "weston did not start: $(cat "$weston_runtime/weston.log")"
+        fatal "weston did not start: $(cat "$weston_runtime/weston.log")"
     export XDG_RUNTIME_DIR="$weston_runtime" WAYLAND_DISPLAY=tallowin-test
 }
 
 stop_weston() {
-    if [ -n "$weston_pid" ] && kill -0 "$weston_pid" 2>/dev/null; then
+    if [ -n "$weston_pid" ] && ! ended "$weston_pid"; then
         kill "$weston_pid" 2>/dev/null || true
-        wait_for 50 bash -c '! kill -0 "$1" 2>/dev/null' _ "$weston_pid" ||
-            kill -9 "$weston_pid" 2>/dev/null || true
+        wait_ended "$weston_pid" 50 || kill -9 "$weston_pid" 2>/dev/null || true
         wait "$weston_pid" 2>/dev/null || true
     fi
     weston_pid=""

@@ -32,37 +32,31 @@ wine_run="$4"
 prefix="$5"
 shots="$6"
 
+# shellcheck source=../../shell/lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../shell/lib.sh"
+
 work="$(mktemp -d)"
-xvfb_pid=""
 app_pid=""
 failures=0
 
 cleanup() {
-    if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
-        kill "$app_pid" 2>/dev/null
-        wait "$app_pid" 2>/dev/null
-    fi
+    stop_process "$app_pid"
     # Only this test uses this prefix: its Wine processes end with it.
     "$wine_run" --prefix "$prefix" --stop
-    if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-    fi
+    stop_xvfb
     rm -rf "$work"
 }
 trap cleanup EXIT
 
+# A failed check: counted, and the test goes on.
 fail() {
     echo "FAIL: $*" >&2
     failures=$((failures + 1))
 }
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../shell/wait_for.sh"
-
 window_named() { timeout 10 xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
 has_no_window() { [ -z "$(window_named "$1")" ]; }
-program_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 
 # Types keys into a window. (xdotool complains that there is no window
 # manager to ask for the focus; that is so.)
@@ -145,7 +139,7 @@ start() {
 
 # Waits (a limited time) for the program to end; it is killed if it does not.
 expect_end() {  # what should have ended it
-    if wait_for 100 program_ended; then
+    if wait_ended "$app_pid" 100; then
         wait "$app_pid" 2>/dev/null
     else
         fail "the program did not end on $1"
@@ -156,11 +150,7 @@ expect_end() {  # what should have ended it
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-wait_for 100 test -s "$work/display" || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb "$work"
 
 # Wine draws the windows' frames and captions itself, as Windows does: there
 # is no window manager on this display.
@@ -169,7 +159,7 @@ in_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 
 # ---- 1. The program on the host's services.
 read -r kind answer <<<"$(in_wine "$probe_exe" network ComputerName)"
 start "$program"
-wait_for 900 has_window '^Tallowin$' || { fail "the main window did not appear"; exit 1; }
+wait_for 900 has_window '^Tallowin$' || fatal "the main window did not appear"
 main="$(window_named '^Tallowin$')"
 client_width=241
 
@@ -273,7 +263,7 @@ fi
 
 # ---- 2. The windows on a scripted machine with two addresses.
 start "$preview" PC7 192.0.2.1 198.51.100.4
-wait_for 300 has_window '^Tallowin$' || { fail "the scripted main window did not appear"; exit 1; }
+wait_for 300 has_window '^Tallowin$' || fatal "the scripted main window did not appear"
 main="$(window_named '^Tallowin$')"
 shoot "$main" scripted-main-window
 line="$(control_text Tallowin Edit)"
