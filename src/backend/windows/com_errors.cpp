@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "backend/windows/wide_text.h"
 #include "bstr.h"
+#include "win32/wide_text.h"
 
 namespace tallowin::windows_backend {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "backend/windows/wide_text.h"
 #include "com_errors.h"
+#include "win32/wide_text.h"
 
 namespace tallowin::windows_backend {
 

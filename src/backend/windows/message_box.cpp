@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "backend/windows/wide_text.h"
 #include "com_errors.h"
 #include "prompt_fit.h"
+#include "win32/wide_text.h"
 
 namespace tallowin::windows_backend {
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "backend/windows/wide_text.h"
 #include "com_errors.h"
+#include "win32/wide_text.h"
 
 namespace tallowin::windows_backend {
 

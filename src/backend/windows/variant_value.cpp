@@ -3,11 +3,11 @@
 #include <limits>
 #include <string>
 
-#include "backend/windows/wide_text.h"
 #include "bstr.h"
 #include "com_errors.h"
 #include "sysinfo/host_errors.h"
 #include "variant.h"
+#include "win32/wide_text.h"
 
 namespace tallowin::windows_backend {
 

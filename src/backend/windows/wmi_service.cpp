@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "backend/windows/wide_text.h"
 #include "com_errors.h"
 #include "late_binding.h"
 #include "sysinfo/guarded.h"
 #include "sysinfo/host_errors.h"
 #include "variant.h"
+#include "win32/wide_text.h"
 #include "wmi_item.h"
 
 namespace tallowin::windows_backend {

@@ -1,6 +1,6 @@
 #include "ui/win32/edit_text.h"
 
-#include "backend/windows/wide_text.h"
+#include "win32/wide_text.h"
 
 namespace tallowin::ui::win32 {
 

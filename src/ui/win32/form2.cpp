@@ -3,11 +3,11 @@
 #include <array>
 #include <string>
 
-#include "backend/windows/wide_text.h"
 #include "ui/ip_list_window_logic.h"
 #include "ui/win32/designs.h"
 #include "ui/win32/edit_text.h"
 #include "ui/win32/placement.h"
+#include "win32/wide_text.h"
 
 namespace tallowin::ui::win32 {
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "backend/windows/wide_text.h"
 #include "hostile_text.h"
 #include "safe_array.h"
 #include "sysinfo/one_line.h"
 #include "variant.h"
 #include "variant_value.h"
+#include "win32/wide_text.h"
 
 namespace tallowin::windows_backend {
 namespace {

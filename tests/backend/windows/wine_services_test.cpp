@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "backend/windows/wide_text.h"
 #include "com_errors.h"
 #include "network_identity.h"
 #include "sysinfo/clsSysInfo.h"
 #include "sysinfo/host_errors.h"
 #include "sysinfo/wmi_names.h"
 #include "ui/main_window_logic.h"
+#include "win32/wide_text.h"
 #include "windows_host.h"
 
 namespace tallowin::windows_backend {

@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
-#include "backend/windows/wide_text.h"
 #include "com_apartment.h"
 #include "network_identity.h"
+#include "win32/wide_text.h"
 
 namespace {
 

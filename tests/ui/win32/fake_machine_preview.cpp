@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "backend/windows/wide_text.h"
 #include "fake_host.h"
 #include "message_box.h"
 #include "sysinfo/wmi_names.h"
 #include "ui/shared_sysinfo.h"
 #include "ui/win32/program_loop.h"
+#include "win32/wide_text.h"
 
 namespace {
 
