@@ -40,13 +40,12 @@ std::string written(const WqlQuery& query, std::string_view select, std::string_
     text += "from";
     text += gap;
     text += query.className;
-    if (query.where) {
+    if (query.whereTrue) {
         text += gap;
         text += "WHERE";
         text += gap;
-        text += query.where->property;
-        text += "=";
-        text += query.where->value ? "true" : "FALSE";
+        text += *query.whereTrue;
+        text += "=true";
     }
     return text;
 }
@@ -62,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& property : query->properties) {
         require(isPlainName(property), "each selected property is a plain name");
     }
-    if (query->where) require(isPlainName(query->where->property), "the condition names one");
+    if (query->whereTrue) require(isPlainName(*query->whereTrue), "the condition names one");
 
     require(parseWql(written(*query, "SELECT", " ")) == query, "reads back from canonical form");
     require(parseWql(written(*query, "select", "\r\n\t")) == query,

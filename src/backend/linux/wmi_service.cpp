@@ -7,7 +7,7 @@
 #include "backend_errors.h"
 #include "sysinfo/guarded.h"
 #include "sysinfo/host_errors.h"
-#include "wmi_class.h"
+#include "wmi_classes.h"
 #include "wql.h"
 
 namespace tallowin::linux_backend {
@@ -121,10 +121,10 @@ HostResult<std::unique_ptr<WmiCollection>> runQuery(const Environment& environme
     }
     const auto selected = selection(*wmiClass, *query);
     std::optional<std::size_t> filter;
-    if (query->where) {
-        filter = wmiClass->propertyIndex(query->where->property);
+    if (query->whereTrue) {
+        filter = wmiClass->propertyIndex(*query->whereTrue);
     }
-    if (!selected || (query->where && !filter)) {
+    if (!selected || (query->whereTrue && !filter)) {
         return std::unexpected(errors::invalidQuery());
     }
     auto rows = wmiClass->instances(environment);
@@ -137,8 +137,8 @@ HostResult<std::unique_ptr<WmiCollection>> runQuery(const Environment& environme
     if (std::ranges::any_of(*rows, misshapen)) {
         return std::unexpected(tallowin::errors::internalError());
     }
-    if (filter && query->where) {
-        const HostValue wanted = query->where->value;
+    if (filter) {
+        const HostValue wanted = true;
         std::erase_if(*rows, [&](const WmiRow& row) { return row[*filter] != wanted; });
     }
     for (WmiRow& row : *rows) {

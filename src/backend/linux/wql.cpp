@@ -96,19 +96,11 @@ std::optional<WqlQuery> parseWql(std::string_view text) {
     query.className = word;
     word = words.next();
     if (equalsIgnoringCase(word, "WHERE")) {
-        WqlCondition condition;
         word = words.next();
-        if (!isName(word) || words.next() != "=") {
+        if (!isName(word) || words.next() != "=" || !equalsIgnoringCase(words.next(), "TRUE")) {
             return std::nullopt;
         }
-        condition.property = word;
-        word = words.next();
-        if (equalsIgnoringCase(word, "TRUE")) {
-            condition.value = true;
-        } else if (!equalsIgnoringCase(word, "FALSE")) {
-            return std::nullopt;
-        }
-        query.where = condition;
+        query.whereTrue = word;
         word = words.next();
     }
     if (!word.empty() || words.bad()) {

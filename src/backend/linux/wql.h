@@ -1,5 +1,5 @@
 // The part of WQL the back end understands:
-//   SELECT <property>[, <property>...] | * FROM <class> [WHERE <property>=TRUE|FALSE]
+//   SELECT <property>[, <property>...] | * FROM <class> [WHERE <property>=TRUE]
 // Keywords and names in any letter case, blanks and line breaks anywhere
 // between the words.
 #pragma once
@@ -11,18 +11,12 @@
 
 namespace tallowin::linux_backend {
 
-struct WqlCondition {
-    std::string property;
-    bool value = false;
-
-    friend bool operator==(const WqlCondition&, const WqlCondition&) = default;
-};
-
 struct WqlQuery {
     // The selected properties as written; empty for "*".
     std::vector<std::string> properties;
     std::string className;
-    std::optional<WqlCondition> where;
+    // The property that the WHERE clause requires to be TRUE, if any.
+    std::optional<std::string> whereTrue;
 
     friend bool operator==(const WqlQuery&, const WqlQuery&) = default;
 };

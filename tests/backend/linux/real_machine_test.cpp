@@ -106,8 +106,6 @@ TEST(ThisMachine, ListsItsNonLoopbackInterfacesWithTheirAddresses) {
     for (auto item = walk->next(); item && *item; item = walk->next(), ++at) {
         ASSERT_LT(at, links.size());
         auto& adapter = **item;
-        EXPECT_EQ(adapter.property("Description"), HostValue(links[at].name));
-        EXPECT_EQ(adapter.property("Index"), HostValue(links[at].index));
         EXPECT_EQ(adapter.property("IPEnabled"), HostValue(links[at].up));
         const auto addresses = adapter.property("IPAddress");
         ASSERT_TRUE(addresses);

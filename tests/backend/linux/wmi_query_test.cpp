@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fixture_host.h"
+#include "text_case.h"
 
 namespace tallowin::linux_backend {
 namespace {
@@ -24,19 +25,7 @@ std::vector<NetInterface> machineInterfaces() {
 
 HostValue text(const char* value) { return std::string(value); }
 
-TEST(TheAdapterQuery, AnswersEveryInterfaceButLoopbackInIndexOrder) {
-    auto host = fixtureHost("pc7", machineInterfaces());
-    const auto items = itemsOf(*host, kAll);
-    ASSERT_EQ(items.size(), 3U);
-    const std::vector<std::pair<std::int64_t, const char*>> expected = {
-        {2, "tun0"}, {3, "wlan0"}, {4, "eth0"}};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        EXPECT_EQ(items[i]->property("Index"), HostValue(expected[i].first));
-        EXPECT_EQ(items[i]->property("Description"), text(expected[i].second));
-    }
-}
-
-TEST(TheAdapterQuery, AnswersIPv4AddressesBeforeIPv6OnesAndNullForNone) {
+TEST(TheAdapterQuery, AnswersEveryInterfaceButLoopbackInIndexOrderIPv4FirstNullForNone) {
     auto host = fixtureHost("pc7", machineInterfaces());
     const auto items = itemsOf(*host, kAll);
     ASSERT_EQ(items.size(), 3U);
@@ -61,19 +50,12 @@ TEST(TheAdapterQuery, KeepsOnlyTheInterfacesTheWhereClauseAsksFor) {
     ASSERT_EQ(enabled.size(), 2U);
     EXPECT_EQ(enabled[0]->property("IPAddress"), HostValue(TextArray{"fd00::9"}));
     EXPECT_EQ(enabled[1]->element("IPAddress", 0), text("192.0.2.2"));
-
-    const auto disabled = itemsOf(*host,
-                                  "SELECT Description FROM "
-                                  "Win32_NetworkAdapterConfiguration WHERE IPEnabled=FALSE");
-    ASSERT_EQ(disabled.size(), 1U);
-    EXPECT_EQ(disabled[0]->property("Description"), text("wlan0"));
 }
 
 TEST(AnAdapterItem, ReadsAPropertyThatWasNotSelectedAsNullAndAnUnknownOneFailsWith438) {
     auto host = fixtureHost("pc7", machineInterfaces());
     const auto items = itemsOf(*host, kEnabledAddresses);
     ASSERT_FALSE(items.empty());
-    EXPECT_EQ(items[0]->property("Description"), HostValue(Null{}));
     EXPECT_EQ(items[0]->property("IPEnabled"), HostValue(Null{}));
     const auto unknown = items[0]->property("SerialNumber");
     ASSERT_FALSE(unknown);
@@ -95,7 +77,7 @@ class AnElementRead : public ::testing::TestWithParam<ElementCase> {};
 TEST_P(AnElementRead, AnswersTheElementOrFailsAsTheHostWould) {
     auto host = fixtureHost("pc7", machineInterfaces());
     const auto items =
-        itemsOf(*host, "SELECT IPAddress, Index FROM Win32_NetworkAdapterConfiguration");
+        itemsOf(*host, "SELECT IPAddress, IPEnabled FROM Win32_NetworkAdapterConfiguration");
     ASSERT_EQ(items.size(), 3U);
     const auto value = items[2]->element(GetParam().property, GetParam().index);
     if (GetParam().error == 0) {
@@ -111,17 +93,10 @@ INSTANTIATE_TEST_SUITE_P(
     Reads, AnElementRead,
     ::testing::Values(ElementCase{"IPAddress", 0, 0}, ElementCase{"ipaddress", 3, 0},
                       ElementCase{"IPAddress", 4, 9}, ElementCase{"IPAddress", -1, 9},
-                      ElementCase{"IPAddress", 32767, 9}, ElementCase{"Index", 0, 13},
-                      ElementCase{"Description", 0, 13}, ElementCase{"MACAddress", 0, 438}));
+                      ElementCase{"IPAddress", 32767, 9}, ElementCase{"IPEnabled", 0, 13},
+                      ElementCase{"MACAddress", 0, 438}));
 
-struct BadQuery {
-    std::string_view wql;
-    std::int32_t error;
-
-    friend void PrintTo(const BadQuery& c, std::ostream* out) {
-        *out << ::testing::PrintToString(c.wql);
-    }
-};
+using BadQuery = testing::TextCase<std::int32_t>;  // the error number
 
 class ABadQuery : public ::testing::TestWithParam<BadQuery> {};
 
@@ -129,9 +104,9 @@ TEST_P(ABadQuery, FailsLikeTheManagementService) {
     auto host = fixtureHost("pc7", machineInterfaces());
     auto service = host->bindWmi(testing::kLocalMoniker);
     ASSERT_TRUE(service);
-    const auto collection = (*service)->execQuery(GetParam().wql);
+    const auto collection = (*service)->execQuery(GetParam().text);
     ASSERT_FALSE(collection);
-    EXPECT_EQ(collection.error().number, GetParam().error);
+    EXPECT_EQ(collection.error().number, GetParam().expected);
 }
 
 constexpr std::int32_t kInvalidQuery = -2147217385;
