@@ -19,6 +19,7 @@
 #include "fake_host.h"
 #include "fault_sets.h"
 #include "faulted_host.h"
+#include "lookup_error.h"
 #include "sysinfo/clsSysInfo.h"
 #include "sysinfo/identity.h"
 
@@ -27,9 +28,9 @@ namespace {
 
 struct Lookup {
     const char* testName;
-    std::string property;  // the name passed to GetNetworkValue
-    const char* label;     // how the error text names the lookup
-    std::string value;     // what a healthy host answers; empty for unknown names
+    std::string property;    // the name passed to GetNetworkValue
+    std::string_view label;  // how the error text names the lookup
+    std::string value;       // what a healthy host answers; empty for unknown names
 };
 
 const std::vector<HostError>& numbers() {
@@ -53,8 +54,7 @@ std::string answerOf(fake::FakeHost& host, const Lookup& lookup) {
 std::string errorText(const HostError& error, const Lookup& lookup) {
     std::string description = error.description;
     if (description.ends_with("\r\n")) description.resize(description.size() - 2);
-    return "Error: " + description + " (" + std::to_string(error.number) + ") Error in " +
-           lookup.label + " (from 3/22/2007).";
+    return fake::lookupError(description, error.number, lookup.label);
 }
 
 void checkRun(const Lookup& lookup, const std::string& answer, const std::vector<Logged>& logged,
@@ -119,12 +119,11 @@ TEST_P(NameLookupFaults, everySetOfFailuresInEveryNumberingGivesTheAnswerThatIsD
 
 INSTANTIATE_TEST_SUITE_P(
     Names, NameLookupFaults,
-    ::testing::Values(
-        Lookup{"UserName", "UserName", "Current User Name (Zin_GetUserName)", "alice"},
-        Lookup{"ComputerName", "ComputerName", "Computer Name (Zin_GetComputerName)", "PC7"},
-        Lookup{"UserDomain", "UserDomain", "User Domain (Zin_GetUserDomain)", "CORP"},
-        Lookup{"OtherCase", "computername", "Network Value (GetNetworkValue)", ""},
-        Lookup{"Empty", "", "Network Value (GetNetworkValue)", ""}),
+    ::testing::Values(Lookup{"UserName", "UserName", fake::kUserNameLookup, "alice"},
+                      Lookup{"ComputerName", "ComputerName", fake::kComputerNameLookup, "PC7"},
+                      Lookup{"UserDomain", "UserDomain", fake::kUserDomainLookup, "CORP"},
+                      Lookup{"OtherCase", "computername", fake::kOtherNameLookup, ""},
+                      Lookup{"Empty", "", fake::kOtherNameLookup, ""}),
     [](const auto& lookup) { return std::string{lookup.param.testName}; });
 
 }  // namespace

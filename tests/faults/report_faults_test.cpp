@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <iostream>
 #include <map>
 #include <string>
@@ -26,6 +25,7 @@
 #include "fake_host.h"
 #include "fault_sets.h"
 #include "faulted_host.h"
+#include "report_lines.h"
 #include "sysinfo/clsSysInfo.h"
 #include "sysinfo/wmi_names.h"
 
@@ -118,42 +118,23 @@ void readValues(const std::vector<Logged>& logged, Expected& expected) {
     }
 }
 
-std::vector<std::string> linesOf(std::string_view text) {
-    std::vector<std::string> lines;
-    for (std::size_t at; (at = text.find("\r\n")) != std::string_view::npos;) {
-        lines.emplace_back(text.substr(0, at));
-        text.remove_prefix(at + 2);
-    }
-    lines.emplace_back(text);
-    return lines;
-}
-
 void checkReport(const std::string& prompt, const std::vector<Logged>& logged) {
-    const std::vector<std::string> lines = linesOf(prompt);
-    ASSERT_EQ(lines.size(), 12U) << prompt;
-    for (const std::string& line : lines) {
-        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << "a stray line break";
-    }
+    const auto report = fake::readReport(prompt);
+    ASSERT_TRUE(report) << "not a report's twelve lines: " << prompt;
     Expected expected;
     readValues(logged, expected);
     const auto value = [&](const char* property) { return expected.byProperty[property]; };
     const std::string servicePack =
         expected.servicePackMajor && expected.servicePackMinor ? "3.0" : "";
-    const std::array<std::string, 12> shown{
-        "Computer Information",
-        "",
-        "System Manufacture:  " + value("Manufacturer"),
-        "System Model:  " + value("Model"),
-        "System Name:  " + value("Name"),
-        "Domain Name:  " + value("Domain"),
-        "Serial Number:  " + value("SerialNumber"),
-        "OS Version:  " + value("Caption"),
-        "Service Pack:  " + servicePack,
-        "IP Address:  " + value("IPAddress"),
-        "",
-        "System Uptime:  " + kUptime,
-    };
-    for (std::size_t i = 0; i < shown.size(); ++i) EXPECT_EQ(lines[i], shown[i]) << "line " << i;
+    EXPECT_EQ(*report, (fake::ReportValues{{"System Manufacture", value("Manufacturer")},
+                                           {"System Model", value("Model")},
+                                           {"System Name", value("Name")},
+                                           {"Domain Name", value("Domain")},
+                                           {"Serial Number", value("SerialNumber")},
+                                           {"OS Version", value("Caption")},
+                                           {"Service Pack", servicePack},
+                                           {"IP Address", value("IPAddress")},
+                                           {"System Uptime", kUptime}}));
 }
 
 bool failed(const std::vector<Logged>& logged, std::string_view operation) {

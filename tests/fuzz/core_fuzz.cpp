@@ -21,6 +21,7 @@
 #include "fake_host.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
+#include "report_lines.h"
 #include "sysinfo/clsSysInfo.h"
 #include "sysinfo/identity.h"
 #include "sysinfo/one_line.h"
@@ -148,24 +149,8 @@ void checkUptime(const std::string& answer, std::uint64_t milliseconds) {
 
 void checkReport(const fake::MessageBoxCall& box) {
     require(box.style == 65280, "the report's style");
-    constexpr std::string_view kLabels[] = {"Computer Information\r\n\r\n",
-                                            "System Manufacture:  ",
-                                            "\r\nSystem Model:  ",
-                                            "\r\nSystem Name:  ",
-                                            "\r\nDomain Name:  ",
-                                            "\r\nSerial Number:  ",
-                                            "\r\nOS Version:  ",
-                                            "\r\nService Pack:  ",
-                                            "\r\nIP Address:  ",
-                                            "\r\n\r\nSystem Uptime:  "};
-    std::size_t at = 0;
-    for (const std::string_view label : kLabels) {
-        at = box.prompt.find(label, at);
-        require(at != std::string::npos, "the report's labels stand in order");
-        at += label.size();
-    }
-    require(box.prompt.starts_with(kLabels[0]), "the report starts with its heading");
-    require(split(box.prompt, "\r\n").size() == 12, "the report has twelve lines");
+    require(fake::readReport(box.prompt).has_value(),
+            "the report has its twelve lines, its labels in order");
 }
 
 }  // namespace

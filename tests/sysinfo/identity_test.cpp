@@ -1,5 +1,6 @@
 #include "sysinfo/identity.h"
 
+#include "lookup_error.h"
 #include "sysinfo_fixture.h"
 
 namespace tallowin::testing {
@@ -11,14 +12,13 @@ struct NameMethod {
     const char* property;
     std::string (clsSysInfo::*method)() noexcept;
     const char* value;
-    const char* label;
+    std::string_view lookup;  // how the error text names it
 };
 
 const NameMethod kNameMethods[] = {
-    {"UserName", &clsSysInfo::Zin_GetUserName, "alice", "Current User Name (Zin_GetUserName)"},
-    {"ComputerName", &clsSysInfo::Zin_GetComputerName, "PC7",
-     "Computer Name (Zin_GetComputerName)"},
-    {"UserDomain", &clsSysInfo::Zin_GetUserDomain, "CORP", "User Domain (Zin_GetUserDomain)"},
+    {"UserName", &clsSysInfo::Zin_GetUserName, "alice", fake::kUserNameLookup},
+    {"ComputerName", &clsSysInfo::Zin_GetComputerName, "PC7", fake::kComputerNameLookup},
+    {"UserDomain", &clsSysInfo::Zin_GetUserDomain, "CORP", fake::kUserDomainLookup},
 };
 
 class EachNameMethod : public SysInfoTest, public ::testing::WithParamInterface<NameMethod> {
@@ -37,8 +37,8 @@ TEST_P(EachNameMethod, readsItsOnePropertyFromAFreshObjectAndReleasesIt) {
 
 TEST_P(EachNameMethod, answersAnErrorTextNamingItsOwnPropertyWhenTheObjectCannotBeMade) {
     host.failEvery("CreateObject WScript.NetWork", {429, "ActiveX component can't create object"});
-    EXPECT_EQ(call(), std::string{"Error: ActiveX component can't create object (429) Error in "} +
-                          GetParam().label + " (from 3/22/2007).");
+    EXPECT_EQ(call(),
+              fake::lookupError("ActiveX component can't create object", 429, GetParam().lookup));
 }
 
 TEST_P(EachNameMethod, stepsOverATypeMismatchAndAnswersEmptyText) {
@@ -49,8 +49,7 @@ TEST_P(EachNameMethod, stepsOverATypeMismatchAndAnswersEmptyText) {
 TEST_P(EachNameMethod, answersTheErrorTextForAnyOtherFailedRead) {
     host.failEvery(std::string{"Network."} + GetParam().property,
                    {-2147024891, "Access is denied."});
-    EXPECT_EQ(call(), std::string{"Error: Access is denied. (-2147024891) Error in "} +
-                          GetParam().label + " (from 3/22/2007).");
+    EXPECT_EQ(call(), fake::lookupError("Access is denied.", -2147024891, GetParam().lookup));
 }
 
 INSTANTIATE_TEST_SUITE_P(ThreeNames, EachNameMethod, ::testing::ValuesIn(kNameMethods),
@@ -68,29 +67,27 @@ TEST_F(IdentityTest, answersEmptyTextForNamesItDoesNotKnowButStillMakesTheObject
 TEST_F(IdentityTest, namesTheGeneralLookupInTheErrorTextForOtherNames) {
     host.failEvery("CreateObject WScript.NetWork", {70, "Permission denied"});
     EXPECT_EQ(Module1::GetNetworkValue(host, "Other"),
-              "Error: Permission denied (70) Error in Network Value (GetNetworkValue) (from "
-              "3/22/2007).");
+              fake::lookupError("Permission denied", 70, fake::kOtherNameLookup));
 }
 
 TEST_F(IdentityTest, writesTheDateInTheUsersShortDateFormat) {
     host.setShortDate("22.03.2007");
     host.failEvery("Network.ComputerName", {70, "Permission denied"});
     EXPECT_EQ(service.Zin_GetComputerName(),
-              "Error: Permission denied (70) Error in Computer Name (Zin_GetComputerName) (from "
-              "22.03.2007).");
+              fake::lookupError("Permission denied", 70, fake::kComputerNameLookup, "22.03.2007"));
 }
 
 TEST_F(IdentityTest, fallsBackToTheUsDateWhenTheHostCannotWriteIt) {
     host.failEvery("ShortDate", {5, "Invalid procedure call or argument"});
     host.failEvery("Network.UserName", {70, "Permission denied"});
-    EXPECT_TRUE(service.Zin_GetUserName().ends_with(" (from 3/22/2007)."));
+    EXPECT_EQ(service.Zin_GetUserName(),
+              fake::lookupError("Permission denied", 70, fake::kUserNameLookup, "3/22/2007"));
 }
 
 TEST_F(IdentityTest, keepsTheErrorTextOnOneLine) {
     host.failEvery("Network.UserName", {-2147023174, "The RPC server is unavailable.\r\n"});
-    EXPECT_EQ(service.Zin_GetUserName(),
-              "Error: The RPC server is unavailable. (-2147023174) Error in Current User Name "
-              "(Zin_GetUserName) (from 3/22/2007).");
+    EXPECT_EQ(service.Zin_GetUserName(), fake::lookupError("The RPC server is unavailable.",
+                                                           -2147023174, fake::kUserNameLookup));
 }
 
 TEST_F(IdentityTest, convertsTheValueAsTheHostDoes) {
@@ -100,8 +97,7 @@ TEST_F(IdentityTest, convertsTheValueAsTheHostDoes) {
     EXPECT_EQ(service.Zin_GetComputerName(), "");
     host.identity()["ComputerName"] = Null{};
     EXPECT_EQ(service.Zin_GetComputerName(),
-              "Error: Invalid use of Null (94) Error in Computer Name (Zin_GetComputerName) (from "
-              "3/22/2007).");
+              fake::lookupError("Invalid use of Null", 94, fake::kComputerNameLookup));
     host.identity()["ComputerName"] = std::string{"PC\xff"};
     EXPECT_EQ(service.Zin_GetComputerName(), "PC\xef\xbf\xbd");
 }
@@ -109,8 +105,8 @@ TEST_F(IdentityTest, convertsTheValueAsTheHostDoes) {
 TEST_F(IdentityTest, readsFromNoObjectWhenCreationFailedWithATypeMismatch) {
     host.failEvery("CreateObject WScript.NetWork", {13, "Type mismatch"});
     EXPECT_EQ(service.Zin_GetComputerName(),
-              "Error: Object variable or With block variable not set (91) Error in Computer Name "
-              "(Zin_GetComputerName) (from 3/22/2007).");
+              fake::lookupError("Object variable or With block variable not set", 91,
+                                fake::kComputerNameLookup));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "sysinfo/report.h"
 
+#include "report_lines.h"
 #include "sysinfo_fixture.h"
 
 namespace tallowin::testing {
@@ -8,6 +9,7 @@ namespace {
 const std::string kBios{wmi::kBiosQuery};
 const std::string kSystem{wmi::kOperatingSystemQuery};
 const std::string kComputer{wmi::kComputerSystemQuery};
+const std::string kUptime = "1 day, 2 hours, 3 minutes, 4 seconds";
 
 class ReportTest : public SysInfoTest {
   protected:
@@ -23,40 +25,41 @@ class ReportTest : public SysInfoTest {
         addAdapter(TextArray{"10.0.0.5", "fe80::1"});
     }
 
-    // The lines of the report that one call shows, or nothing when it shows
-    // no box.
-    std::vector<std::string> reportLines() {
+    // The report that one call shows, read by its labels, or nothing when it
+    // shows no box.
+    std::optional<fake::ReportValues> report() {
         const std::size_t shownBefore = host.messageBoxes().size();
         service.Zin_SysInfo();
-        if (host.messageBoxes().size() != shownBefore + 1) return {};
+        if (host.messageBoxes().size() != shownBefore + 1) return std::nullopt;
         const fake::MessageBoxCall& box = host.messageBoxes().back();
         EXPECT_EQ(box.style, 65280);
         EXPECT_EQ(box.title, std::optional<std::string>{"System Information"});
-        EXPECT_FALSE(box.prompt.ends_with("\r\n"));
-        std::vector<std::string> lines;
-        std::string_view rest = box.prompt;
-        for (std::size_t at; (at = rest.find("\r\n")) != std::string_view::npos;) {
-            lines.emplace_back(rest.substr(0, at));
-            rest.remove_prefix(at + 2);
-        }
-        lines.emplace_back(rest);
-        return lines;
+        auto values = fake::readReport(box.prompt);
+        EXPECT_TRUE(values) << "not a report's twelve lines: " << box.prompt;
+        return values;
     }
 
-    std::string line(std::size_t index) {
-        auto lines = reportLines();
-        return index < lines.size() ? lines[index] : "(no such line)";
+    // The value after one label of the report.
+    std::string fact(std::string_view label) {
+        const auto values = report();
+        if (!values) return "(no report)";
+        const auto found = values->find(label);
+        return found != values->end() ? found->second : "(no such label)";
     }
 };
 
 TEST_F(ReportTest, showsTwelveLabelledLinesWithTheFactsOfTheMachine) {
-    EXPECT_EQ(
-        reportLines(),
-        (std::vector<std::string>{
-            "Computer Information", "", "System Manufacture:  Maker", "System Model:  Model 9",
-            "System Name:  PC7", "Domain Name:  CORP", "Serial Number:  SN-42",
-            "OS Version:  Debian GNU/Linux 12", "Service Pack:  3.0", "IP Address:  10.0.0.5", "",
-            "System Uptime:  1 day, 2 hours, 3 minutes, 4 seconds"}));
+    EXPECT_EQ(report(), (fake::ReportValues{
+                            {"System Manufacture", "Maker"},
+                            {"System Model", "Model 9"},
+                            {"System Name", "PC7"},
+                            {"Domain Name", "CORP"},
+                            {"Serial Number", "SN-42"},
+                            {"OS Version", "Debian GNU/Linux 12"},
+                            {"Service Pack", "3.0"},
+                            {"IP Address", "10.0.0.5"},
+                            {"System Uptime", kUptime},
+                        }));
 }
 
 TEST_F(ReportTest, asksTheHostInOrderAndReleasesEverything) {
@@ -128,7 +131,7 @@ class ReportServicePack : public ReportTest, public ::testing::WithParamInterfac
 TEST_P(ReportServicePack, joinsMajorDotMinor) {
     host.query(kSystem)[0]["ServicePackMajorVersion"] = GetParam().major;
     host.query(kSystem)[0]["ServicePackMinorVersion"] = GetParam().minor;
-    EXPECT_EQ(line(8), std::string{"Service Pack:  "} + GetParam().shown);
+    EXPECT_EQ(fact("Service Pack"), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -145,10 +148,11 @@ TEST_F(ReportTest, leavesLabelsAloneWhereQueriesAnswerNothingOrFail) {
     host.query(kSystem).clear();
     host.failEvery("ExecQuery " + kBios, {-2147217385, "Invalid query"});
     host.failEvery("Walk", {-2147217385, "Invalid query"});
-    const auto lines = reportLines();
-    ASSERT_EQ(lines.size(), 12U);
-    for (std::size_t i = 2; i < 10; ++i) EXPECT_TRUE(lines[i].ends_with(":  ")) << lines[i];
-    EXPECT_EQ(lines[11], "System Uptime:  1 day, 2 hours, 3 minutes, 4 seconds");
+    const auto values = report();
+    ASSERT_TRUE(values);
+    for (const auto& [label, value] : *values) {
+        EXPECT_EQ(value, label == "System Uptime" ? kUptime : "") << label;
+    }
 }
 
 TEST_F(ReportTest, keepsTheLastItemsValuesAndStepsOverSingleFailedProperties) {
@@ -156,42 +160,42 @@ TEST_F(ReportTest, keepsTheLastItemsValuesAndStepsOverSingleFailedProperties) {
         {{"Name", std::string{"PC8"}}, {"Manufacturer", Null{}}, {"Model", std::string{"M2"}}});
     host.query(kBios)[0]["SerialNumber"] = Null{};
     host.failEvery("Item.Caption", {-2147217406, "Not found"});
-    const auto lines = reportLines();
-    ASSERT_EQ(lines.size(), 12U);
-    EXPECT_EQ(lines[2], "System Manufacture:  Maker") << "a Null keeps the earlier value";
-    EXPECT_EQ(lines[3], "System Model:  M2");
-    EXPECT_EQ(lines[4], "System Name:  PC8");
-    EXPECT_EQ(lines[6], "Serial Number:  ");
-    EXPECT_EQ(lines[7], "OS Version:  ");
-    EXPECT_EQ(lines[8], "Service Pack:  3.0");
+    auto values = report();
+    ASSERT_TRUE(values);
+    EXPECT_EQ((*values)["System Manufacture"], "Maker") << "a Null keeps the earlier value";
+    EXPECT_EQ((*values)["System Model"], "M2");
+    EXPECT_EQ((*values)["System Name"], "PC8");
+    EXPECT_EQ((*values)["Serial Number"], "");
+    EXPECT_EQ((*values)["OS Version"], "");
+    EXPECT_EQ((*values)["Service Pack"], "3.0");
 }
 
 TEST_F(ReportTest, takesTheFirstAddressOfTheFirstAdapterWithAddresses) {
     host.query(kAdapterQuery) = {{{"IPAddress", Null{}}},
                                  {{"IPAddress", TextArray{"B1", "B2"}}},
                                  {{"IPAddress", TextArray{"C1"}}}};
-    EXPECT_EQ(line(9), "IP Address:  B1");
+    EXPECT_EQ(fact("IP Address"), "B1");
     EXPECT_EQ(count("Item.IPAddress"), 2U) << "the walk stops at B; C is never read";
 }
 
 TEST_F(ReportTest, endsTheAdapterWalkAtAnAdapterWhoseNullTestOrAddressFails) {
     host.query(kAdapterQuery) = {{{"IPAddress", Null{}}}, {{"IPAddress", TextArray{"B1"}}}};
-    EXPECT_EQ(line(9), "IP Address:  B1");
+    EXPECT_EQ(fact("IP Address"), "B1");
     host.clearLog();
     host.failNth(26, {-2147217406, "Not found"});  // the first adapter's Null test
-    EXPECT_EQ(line(9), "IP Address:  ");
+    EXPECT_EQ(fact("IP Address"), "");
     host.query(kAdapterQuery) = {{{"IPAddress", TextArray{}}}, {{"IPAddress", TextArray{"B1"}}}};
-    EXPECT_EQ(line(9), "IP Address:  ");
+    EXPECT_EQ(fact("IP Address"), "");
 }
 
 TEST_F(ReportTest, leavesTheAddressEmptyWithoutAnAdapterThatHasOne) {
     host.query(kAdapterQuery) = {{{"IPAddress", Null{}}}};
-    EXPECT_EQ(line(9), "IP Address:  ");
+    EXPECT_EQ(fact("IP Address"), "");
 }
 
 TEST_F(ReportTest, endsWithTheLabelAloneForAnUptimeOfHalfASecond) {
     host.setTickCount(500);
-    EXPECT_EQ(line(11), "System Uptime:  ");
+    EXPECT_EQ(fact("System Uptime"), "");
 }
 
 TEST_F(ReportTest, showsNothingWhenTheTickCounterCannotBeRead) {
@@ -201,9 +205,9 @@ TEST_F(ReportTest, showsNothingWhenTheTickCounterCannotBeRead) {
 }
 
 TEST_F(ReportTest, startsEveryReportAfresh) {
-    (void)reportLines();
+    (void)report();
     host.query(kBios).clear();
-    EXPECT_EQ(line(6), "Serial Number:  ");
+    EXPECT_EQ(fact("Serial Number"), "");
 }
 
 }  // namespace

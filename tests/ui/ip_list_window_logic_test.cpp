@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_host.h"
+#include "lookup_error.h"
 #include "sysinfo/wmi_names.h"
 
 namespace tallowin::ui {
@@ -53,8 +54,8 @@ TEST_F(IpListWindowLogic, showsTheServiceErrorTextsAsTheyCome) {
     EXPECT_EQ(loadIpListWindow(service, kIpListDesignCaption).list, "Error in IP Address");
     host.failEvery("CreateObject WScript.NetWork", {429, "ActiveX component can't create object"});
     EXPECT_EQ(loadIpListWindow(service, kIpListDesignCaption).caption,
-              "IP Addresses for Error: ActiveX component can't create object (429) Error in "
-              "Computer Name (Zin_GetComputerName) (from 3/22/2007).");
+              "IP Addresses for " + fake::lookupError("ActiveX component can't create object", 429,
+                                                      fake::kComputerNameLookup));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "fixture_host.h"
 #include "placeholders.h"
 #include "temp_tree.h"
+#include "text_case.h"
 
 namespace tallowin::linux_backend {
 namespace {
@@ -145,19 +146,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "Dell Inc.",
                 "OptiPlex 7050"}));
 
-struct Placeholder {
-    std::string_view value;
-    bool placeholder;
-
-    friend void PrintTo(const Placeholder& c, std::ostream* out) {
-        *out << ::testing::PrintToString(c.value);
-    }
-};
+using Placeholder = testing::TextCase<bool>;
 
 class AFirmwareValue : public ::testing::TestWithParam<Placeholder> {};
 
 TEST_P(AFirmwareValue, IsAPlaceholderOnlyWhenItNamesNothing) {
-    EXPECT_EQ(isFirmwarePlaceholder(GetParam().value), GetParam().placeholder);
+    EXPECT_EQ(isFirmwarePlaceholder(GetParam().text), GetParam().expected);
 }
 
 // One of each kind of placeholder (beginnings, whole values, hexadecimal

@@ -6,30 +6,25 @@
 #include <vector>
 
 #include "sysinfo/wmi_names.h"
+#include "text_case.h"
 
 namespace tallowin::linux_backend {
 namespace {
 
 using namespace std::string_view_literals;
 
-struct MonikerCase {
-    std::string_view moniker;
-    std::int32_t error;  // 0 when the bind succeeds
-
-    friend void PrintTo(const MonikerCase& c, std::ostream* out) {
-        *out << ::testing::PrintToString(c.moniker);
-    }
-};
+// The error number of the bind; 0 when it succeeds.
+using MonikerCase = testing::TextCase<std::int32_t>;
 
 class AMonikerForTheComputerPC7 : public ::testing::TestWithParam<MonikerCase> {};
 
 TEST_P(AMonikerForTheComputerPC7, BindsOnlyWhenItNamesThisComputersCimNamespace) {
-    const auto checked = checkMoniker(GetParam().moniker, "PC7");
-    if (GetParam().error == 0) {
+    const auto checked = checkMoniker(GetParam().text, "PC7");
+    if (GetParam().expected == 0) {
         EXPECT_TRUE(checked.has_value()) << checked.error().description;
     } else {
         ASSERT_FALSE(checked.has_value());
-        EXPECT_EQ(checked.error().number, GetParam().error);
+        EXPECT_EQ(checked.error().number, GetParam().expected);
         EXPECT_FALSE(checked.error().description.empty());
     }
 }

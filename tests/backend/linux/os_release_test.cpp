@@ -4,29 +4,24 @@
 
 #include "files_reader.h"
 #include "fixture_host.h"
+#include "text_case.h"
 
 namespace tallowin::linux_backend {
 namespace {
 
 using namespace std::literals;
 
-struct Assignment {
-    std::string_view text;
-    std::optional<std::string_view> prettyName;  // nothing when the line is skipped
-
-    friend void PrintTo(const Assignment& c, std::ostream* out) {
-        *out << ::testing::PrintToString(c.text);
-    }
-};
+// The pretty name that the line assigns; nothing when the line is skipped.
+using Assignment = testing::TextCase<std::optional<std::string_view>>;
 
 class AnOsReleaseLine : public ::testing::TestWithParam<Assignment> {};
 
 TEST_P(AnOsReleaseLine, AssignsWhatTheShellWouldOrIsSkipped) {
     const auto fields = parseOsRelease(std::string(GetParam().text) + "\nID=after\n");
     const auto found = fields.find("PRETTY_NAME");
-    if (GetParam().prettyName) {
+    if (GetParam().expected) {
         ASSERT_NE(found, fields.end());
-        EXPECT_EQ(found->second, *GetParam().prettyName);
+        EXPECT_EQ(found->second, *GetParam().expected);
     } else {
         EXPECT_EQ(found, fields.end());
     }

@@ -4,23 +4,17 @@
 
 #include "environment.h"
 #include "linux_host.h"
+#include "text_case.h"
 
 namespace tallowin::linux_backend {
 namespace {
 
-struct UptimeText {
-    std::string_view text;
-    std::optional<std::uint64_t> milliseconds;
-
-    friend void PrintTo(const UptimeText& c, std::ostream* out) {
-        *out << ::testing::PrintToString(c.text);
-    }
-};
+using UptimeText = testing::TextCase<std::optional<std::uint64_t>>;
 
 class TheUptimeText : public ::testing::TestWithParam<UptimeText> {};
 
 TEST_P(TheUptimeText, GivesExactWholeMillisecondsOrNothing) {
-    EXPECT_EQ(parseUptimeMilliseconds(GetParam().text), GetParam().milliseconds);
+    EXPECT_EQ(parseUptimeMilliseconds(GetParam().text), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,59 @@
+// The system report read by its labels, as a test checks it. A report is
+// twelve lines joined by CR LF: the heading "Computer Information", a blank
+// line, eight facts, a blank line and the uptime, each fact and the uptime
+// written "<label>:  <value>".
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallowin::fake {
+
+// Each label's value.
+using ReportValues = std::map<std::string, std::string, std::less<>>;
+
+// The value after each label, when the text is a report: its twelve lines in
+// place, no other line break in any of them. Nothing otherwise.
+[[nodiscard]] inline std::optional<ReportValues> readReport(std::string_view text) {
+    constexpr std::array<std::string_view, 12> kLayout = {"Computer Information",
+                                                          "",
+                                                          "System Manufacture",
+                                                          "System Model",
+                                                          "System Name",
+                                                          "Domain Name",
+                                                          "Serial Number",
+                                                          "OS Version",
+                                                          "Service Pack",
+                                                          "IP Address",
+                                                          "",
+                                                          "System Uptime"};
+    std::vector<std::string_view> lines;
+    for (std::size_t at; (at = text.find("\r\n")) != std::string_view::npos;) {
+        lines.push_back(text.substr(0, at));
+        text.remove_prefix(at + 2);
+    }
+    lines.push_back(text);
+    if (lines.size() != kLayout.size()) return std::nullopt;
+
+    ReportValues values;
+    for (std::size_t i = 0; i < kLayout.size(); ++i) {
+        const std::string_view line = lines[i];
+        if (line.find_first_of("\r\n") != std::string_view::npos) return std::nullopt;
+        const bool heading = i == 0;
+        if (heading || kLayout[i].empty()) {
+            if (line != kLayout[i]) return std::nullopt;
+            continue;
+        }
+        const std::string prefix = std::string(kLayout[i]) + ":  ";
+        if (!line.starts_with(prefix)) return std::nullopt;
+        values.emplace(kLayout[i], line.substr(prefix.size()));
+    }
+    return values;
+}
+
+}  // namespace tallowin::fake
