@@ -6,11 +6,12 @@
 #include <string_view>
 
 #include "sysinfo/clsSysInfo.h"
+#include "ui/window_designs.h"
 
 namespace tallowin::ui {
 
 // The window's caption as designed, before the load step extends it.
-inline constexpr std::string_view kIpListDesignCaption = "IP Addresses";
+inline constexpr std::string_view kIpListDesignCaption = design::form2::kWindow.caption;
 
 struct IpListContent {
     std::string caption;  // the design caption, " for ", the computer name

@@ -2,17 +2,16 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QPalette>
 #include <QString>
 
 #include "ui/main_window_logic.h"
+#include "ui/qt/designed_window.h"
 #include "ui/qt/fixed_window.h"
 #include "ui/qt/form2.h"
 #include "ui/qt/text_box.h"
-#include "ui/qt/twips.h"
 #include "ui/qt/wrapping_push_button.h"
+#include "ui/window_designs.h"
 
 namespace tallowin::ui::qt {
 
@@ -48,41 +47,23 @@ Form1::Form1(SharedSysInfo& service, QWidget* parent)
         return true;
     }();
     (void)accessibleAsWindow;
-    setWindowTitle(QStringLiteral("Tallowin"));
-    // A fixed frame: the client area keeps its designed size.
-    setFixedSize(twipsSize(3615, 2355));
+    applyDesign(*this, design::form1::kWindow);
     createControls();
     keepInNormalState(*this);
 }
 
 void Form1::createControls() {
-    // Text1: the text line. A click gives it the focus, but Tab passes it by.
+    // Created in tab order. Text1: the text line, on the colour of button
+    // faces.
     text1_ =
-        new TextBox(QStringLiteral("IP address and computer name"),
+        new TextBox(design::form1::kText1, QStringLiteral("IP address and computer name"),
                     QStringLiteral("The first IP address of this computer and its name"), this);
-    text1_->setGeometry(twipsRect(120, 480, 3375, 915));
-    text1_->setFocusPolicy(Qt::ClickFocus);
-    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     paintWithButtonFace(*text1_);
-
     // The buttons keep the window's own font.
-    cmdSysInfo_ = new WrappingPushButton(QStringLiteral("System Information"), this);
-    cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo_->setGeometry(twipsRect(120, 1560, 1095, 495));
-
-    cmdShowAll_ = new WrappingPushButton(QStringLiteral("Show All"), this);
-    cmdShowAll_->setObjectName(QStringLiteral("cmdShowAll"));
-    cmdShowAll_->setGeometry(twipsRect(1200, 1560, 1095, 495));
-
-    cmdOK_ = new WrappingPushButton(QStringLiteral("&OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(twipsRect(2280, 1560, 1095, 495));
-
-    // Enter presses "System Information" (Esc presses OK: keyPressEvent).
-    cmdSysInfo_->setDefault(true);
-
-    setTabOrder(cmdSysInfo_, cmdShowAll_);
-    setTabOrder(cmdShowAll_, cmdOK_);
+    cmdSysInfo_ = addButton(*this, design::form1::kCmdSysInfo);
+    cmdShowAll_ = addButton(*this, design::form1::kCmdShowAll);
+    cmdOK_ = addButton(*this, design::form1::kCmdOK);
+    pressOnEscape(*this, *cmdOK_);
     // The first tab stop has the focus when the window is shown.
     cmdSysInfo_->setFocus();
 
@@ -95,16 +76,6 @@ void Form1::load() {
     const MainWindowContent content = loadMainWindow(service_.get());
     cmdShowAll_->setVisible(content.showAllVisible);
     text1_->setPlainText(QString::fromStdString(content.text));
-}
-
-void Form1::keyPressEvent(QKeyEvent* event) {
-    // OK is the cancel button: Esc presses it, wherever the focus is.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        cmdOK_->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void Form1::cmdSysInfo_Click() {

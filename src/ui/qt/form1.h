@@ -8,8 +8,6 @@
 
 #include "ui/shared_sysinfo.h"
 
-class QKeyEvent;
-
 namespace tallowin::ui::qt {
 
 class Form2;
@@ -28,9 +26,6 @@ class Form1 final : public QDialog {
     // address and the computer name, and fills the window with them. Called
     // once, before the window is first shown.
     void load();
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private slots:
     void cmdSysInfo_Click();

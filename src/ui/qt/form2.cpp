@@ -1,7 +1,5 @@
 #include "ui/qt/form2.h"
 
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QRect>
 #include <QScreen>
 #include <QString>
@@ -10,9 +8,9 @@
 #include <string_view>
 
 #include "ui/ip_list_window_logic.h"
+#include "ui/qt/designed_window.h"
 #include "ui/qt/fixed_window.h"
 #include "ui/qt/text_box.h"
-#include "ui/qt/twips.h"
 #include "ui/qt/wrapping_push_button.h"
 
 namespace tallowin::ui::qt {
@@ -38,8 +36,7 @@ Form2::Form2(SharedSysInfo& service, QWidget* owner)
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       service_(service) {
     setObjectName(QStringLiteral("Form2"));
-    // A fixed frame: the client area keeps its designed size.
-    setFixedSize(twipsSize(3960, 3210));
+    applyDesign(*this, design::form2::kWindow);
     // Modal like a classic modal form: while it is up, no other window of
     // the program takes input.
     setWindowModality(Qt::ApplicationModal);
@@ -49,30 +46,19 @@ Form2::Form2(SharedSysInfo& service, QWidget* owner)
 }
 
 void Form2::createControls() {
-    // Text1: the address list. The vertical scroll bar is always there, as
-    // on the classic text box, so the wrapping width stays the same however
-    // long the list is.
-    text1_ = new TextBox(QStringLiteral("IP addresses of this computer"),
+    // Created in tab order. Text1: the address list.
+    text1_ = new TextBox(design::form2::kText1, QStringLiteral("IP addresses of this computer"),
                          QStringLiteral("Every IP address of this computer, one per line"), this);
-    text1_->setGeometry(twipsRect(120, 120, 3735, 2415));
-    text1_->setFocusPolicy(Qt::StrongFocus);
-    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-
     // The button keeps the window's own font. It is the default and the
-    // cancel button at once: Enter and Esc both press it (Esc:
-    // keyPressEvent).
-    cmdOK_ = new WrappingPushButton(QStringLiteral("&OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(twipsRect(1320, 2640, 1215, 495));
-    cmdOK_->setDefault(true);
-
-    setTabOrder(text1_, cmdOK_);
+    // cancel button at once: Enter and Esc both press it.
+    cmdOK_ = addButton(*this, design::form2::kCmdOK);
+    pressOnEscape(*this, *cmdOK_);
 
     connect(cmdOK_, &QPushButton::clicked, this, &Form2::cmdOK_Click);
 }
 
 void Form2::resetToDesign() {
-    setWindowTitle(fromUtf8(kIpListDesignCaption));
+    setWindowTitle(fromUtf8(design::form2::kWindow.caption));
     text1_->clear();
     // The first tab stop has the focus when the window is shown.
     text1_->setFocus();
@@ -111,16 +97,6 @@ void Form2::centreOnOwner() {
     frame.moveTop(
         std::max(screen.top(), std::min(frame.top(), screen.bottom() - frame.height() + 1)));
     move(frame.topLeft());
-}
-
-void Form2::keyPressEvent(QKeyEvent* event) {
-    // OK is the cancel button: Esc presses it, wherever the focus is.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        cmdOK_->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void Form2::cmdOK_Click() { accept(); }

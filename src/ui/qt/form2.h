@@ -7,8 +7,6 @@
 
 #include "ui/shared_sysinfo.h"
 
-class QKeyEvent;
-
 namespace tallowin::ui::qt {
 
 class TextBox;
@@ -26,9 +24,6 @@ class Form2 final : public QDialog {
     // Loads the window afresh (design values, then the load step) and shows
     // it modal to the whole program. Returns when the window is closed.
     void showModal();
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private slots:
     void cmdOK_Click();

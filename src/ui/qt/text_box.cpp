@@ -7,14 +7,15 @@
 #include <QTextCursor>
 #include <QTextOption>
 
+#include "ui/qt/designed_window.h"
 #include "ui/qt/text_box_font.h"
 
 namespace tallowin::ui::qt {
 
-TextBox::TextBox(const QString& accessibleName, const QString& accessibleDescription,
-                 QWidget* parent)
+TextBox::TextBox(const design::Control& control, const QString& accessibleName,
+                 const QString& accessibleDescription, QWidget* parent)
     : QPlainTextEdit(parent) {
-    setObjectName(QStringLiteral("Text1"));
+    place(*this, control);
     setAccessibleName(accessibleName);
     setAccessibleDescription(accessibleDescription);
     setReadOnly(true);
@@ -25,6 +26,9 @@ TextBox::TextBox(const QString& accessibleName, const QString& accessibleDescrip
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A scroll bar of the design is always there, as on the classic text
+    // box, so the wrapping width stays the same however long the text is.
+    setVerticalScrollBarPolicy(control.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     setFont(textBoxFont());
 }
 

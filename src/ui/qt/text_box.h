@@ -5,6 +5,8 @@
 
 #include <QPlainTextEdit>
 
+#include "ui/window_designs.h"
+
 class QMouseEvent;
 
 namespace tallowin::ui::qt {
@@ -13,9 +15,11 @@ class TextBox final : public QPlainTextEdit {
     Q_OBJECT
 
   public:
-    // The name and description say what the box holds to assistive
-    // technology, which otherwise announces only "text".
-    TextBox(const QString& accessibleName, const QString& accessibleDescription, QWidget* parent);
+    // In its place of the design. The name and description say what the
+    // box holds to assistive technology, which otherwise announces only
+    // "text".
+    TextBox(const design::Control& control, const QString& accessibleName,
+            const QString& accessibleDescription, QWidget* parent);
 
   protected:
     // Selects the run of non-blank characters under the pointer: all of

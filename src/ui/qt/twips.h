@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QSize>
 
+#include "ui/window_designs.h"
+
 namespace tallowin::ui::qt {
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -15,12 +17,14 @@ inline constexpr int kTwipsPerPixel = 15;
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-[[nodiscard]] constexpr QSize twipsSize(int width, int height) {
-    return {twipsToPixels(width), twipsToPixels(height)};
+[[nodiscard]] constexpr QSize clientSize(const design::Window& window) {
+    return {twipsToPixels(window.clientWidth), twipsToPixels(window.clientHeight)};
 }
 
-[[nodiscard]] constexpr QRect twipsRect(int left, int top, int width, int height) {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+[[nodiscard]] constexpr QRect placeOf(const design::Control& control) {
+    const design::TwipsRect& place = control.place;
+    return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
+            twipsToPixels(place.height)};
 }
 
 }  // namespace tallowin::ui::qt

@@ -7,6 +7,7 @@
 #include "ui/win32/dpi.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/resource_ids.h"
+#include "win32/wide_text.h"
 
 namespace tallowin::ui::win32 {
 
@@ -83,20 +84,27 @@ void Dialog::endModal(INT_PTR result) {
     if (window_ != nullptr) EndDialog(window_, result);
 }
 
-HWND Dialog::addTextBox(int id, DWORD extraStyle) {
-    const HWND box =
-        CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                        WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_LEFT | extraStyle,
-                        0, 0, 0, 0, window_, controlId(id), GetModuleHandleW(nullptr), nullptr);
-    if (box != nullptr) SetWindowSubclass(box, keysToWindow, kKeysSubclass, 0);
-    return box;
-}
-
-HWND Dialog::addButton(int id, const wchar_t* caption, bool isDefault) {
-    const DWORD kind = isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-    return CreateWindowExW(0, L"BUTTON", caption,
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_MULTILINE | kind, 0, 0, 0, 0,
-                           window_, controlId(id), GetModuleHandleW(nullptr), nullptr);
+void Dialog::addControls() {
+    SetWindowTextW(window_, tallowin::win32::toWide(design_.window.caption).c_str());
+    for (const auto& [id, control] : design_.controls) {
+        if (control.textBox) {
+            const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_LEFT |
+                                (control.tabStop ? WS_TABSTOP : 0u) |
+                                (control.scrollBar ? WS_VSCROLL : 0u);
+            const HWND box =
+                CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, 0, 0, 0, 0, window_,
+                                controlId(id), GetModuleHandleW(nullptr), nullptr);
+            if (box != nullptr) SetWindowSubclass(box, keysToWindow, kKeysSubclass, 0);
+        } else {
+            const DWORD kind = control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+            CreateWindowExW(0, L"BUTTON", tallowin::win32::toWide(control.caption).c_str(),
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_MULTILINE | kind, 0, 0, 0, 0,
+                            window_, controlId(id), GetModuleHandleW(nullptr), nullptr);
+            if (control.isDefault) {
+                SendMessageW(window_, DM_SETDEFID, static_cast<WPARAM>(id), 0);
+            }
+        }
+    }
 }
 
 void Dialog::applyDpi() { applyDpi(windowDpi(window_), nullptr); }
@@ -105,13 +113,13 @@ void Dialog::applyDpi(UINT dpi, const RECT* suggested) {
     // The new fonts are in place before the old ones go.
     Font textBoxFont = win32::textBoxFont(dpi);
     Font windowFont = win32::windowFont(dpi);
-    for (const ControlDesign& design : design_.controls) {
-        const HWND item = GetDlgItem(window_, design.id);
+    for (const auto& [id, control] : design_.controls) {
+        const HWND item = GetDlgItem(window_, id);
         if (item == nullptr) continue;
-        const PixelRect place = toPixels(design.rect, dpi);
+        const PixelRect place = toPixels(control.place, dpi);
         SetWindowPos(item, nullptr, place.left, place.top, place.width, place.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        const HFONT font = design.textBox ? textBoxFont.get() : windowFont.get();
+        const HFONT font = control.textBox ? textBoxFont.get() : windowFont.get();
         SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
     textBoxFont_ = std::move(textBoxFont);
@@ -124,8 +132,8 @@ void Dialog::applyDpi(UINT dpi, const RECT* suggested) {
     bigIcon_ = std::move(bigIcon);
     smallIcon_ = std::move(smallIcon);
 
-    const SIZE client{twipsToPixels(design_.clientWidth, dpi),
-                      twipsToPixels(design_.clientHeight, dpi)};
+    const SIZE client{twipsToPixels(design_.window.clientWidth, dpi),
+                      twipsToPixels(design_.window.clientHeight, dpi)};
     const SIZE outer = windowSizeFor(client, design_.style, design_.extendedStyle, dpi);
     if (suggested != nullptr) {
         SetWindowPos(window_, nullptr, suggested->left, suggested->top, outer.cx, outer.cy,

@@ -15,17 +15,17 @@
 
 namespace tallowin::ui::win32 {
 
-// A control as designed. Text boxes use the text-box font, the others the
-// window font.
+// A control of the design and its id. Text boxes use the text-box font,
+// the others the window font.
 struct ControlDesign {
     int id = 0;
-    TwipsRect rect;
-    bool textBox = false;
+    design::Control control;
 };
 
+// The design, and what the Win32 window adds to it: its frame and its
+// controls' ids, in the design's tab order.
 struct WindowDesign {
-    int clientWidth = 0;  // twips
-    int clientHeight = 0;
+    design::Window window;
     DWORD style = 0;
     DWORD extendedStyle = 0;
     std::span<const ControlDesign> controls;
@@ -53,11 +53,11 @@ class Dialog {
     INT_PTR runModal(HWND owner);
     void endModal(INT_PTR result);
 
-    // Makes the controls: a read-only multi-line text box (word wrap, no
-    // horizontal scrolling; Tab, Enter and Esc stay the window's) and a push
-    // button whose caption wraps onto further lines.
-    HWND addTextBox(int id, DWORD extraStyle);
-    HWND addButton(int id, const wchar_t* caption, bool isDefault);
+    // Gives the window the design's caption and makes its controls in tab
+    // order: read-only multi-line text boxes (word wrap, no horizontal
+    // scrolling; Tab, Enter and Esc stay the window's) and push buttons
+    // whose captions wrap onto further lines; Enter presses the default one.
+    void addControls();
 
     // Sizes the window and places and fonts the controls for the DPI the
     // window is on now.

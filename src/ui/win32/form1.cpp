@@ -13,23 +13,20 @@ namespace tallowin::ui::win32 {
 namespace {
 
 constexpr std::array kControls{
-    ControlDesign{form1::kText1, form1::kText1Rect, true},
-    ControlDesign{form1::kCmdSysInfo, form1::kCmdSysInfoRect, false},
-    ControlDesign{form1::kCmdShowAll, form1::kCmdShowAllRect, false},
-    ControlDesign{form1::kCmdOK, form1::kCmdOKRect, false},
+    ControlDesign{form1::kText1, design::form1::kText1},
+    ControlDesign{form1::kCmdSysInfo, design::form1::kCmdSysInfo},
+    ControlDesign{form1::kCmdShowAll, design::form1::kCmdShowAll},
+    ControlDesign{form1::kCmdOK, design::form1::kCmdOK},
 };
 
 // A fixed dialog frame with a caption and a close box, no minimise or
 // maximise box; a taskbar button of its own.
 constexpr WindowDesign kDesign{
-    .clientWidth = form1::kClientWidth,
-    .clientHeight = form1::kClientHeight,
+    .window = design::form1::kWindow,
     .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
     .extendedStyle = WS_EX_APPWINDOW,
     .controls = kControls,
 };
-
-constexpr wchar_t kCaption[] = L"Tallowin";
 
 }  // namespace
 
@@ -49,15 +46,10 @@ bool Form1::isDialogMessage(MSG& message) const {
 }
 
 void Form1::onInit() {
-    SetWindowTextW(window(), kCaption);
-    // Created in tab order. Text1 is no tab stop: the user can click into it
-    // to select and copy, but Tab passes it by.
-    addTextBox(form1::kText1, 0);
-    addButton(form1::kCmdSysInfo, L"System Information", true);
-    addButton(form1::kCmdShowAll, L"Show All", false);
-    addButton(form1::kCmdOK, L"&OK", false);
-    // Enter presses "System Information"; Esc presses OK (onCommand).
-    SendMessageW(window(), DM_SETDEFID, form1::kCmdSysInfo, 0);
+    // Text1 is no tab stop: the user can click into it to select and copy,
+    // but Tab passes it by. Enter presses "System Information"; Esc presses
+    // OK (onCommand).
+    addControls();
     applyDpi();
     load();
     centreOnScreen(window());

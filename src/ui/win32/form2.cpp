@@ -14,15 +14,14 @@ namespace tallowin::ui::win32 {
 namespace {
 
 constexpr std::array kControls{
-    ControlDesign{form2::kText1, form2::kText1Rect, true},
-    ControlDesign{form2::kCmdOK, form2::kCmdOKRect, false},
+    ControlDesign{form2::kText1, design::form2::kText1},
+    ControlDesign{form2::kCmdOK, design::form2::kCmdOK},
 };
 
 // A fixed dialog frame with a caption and a close box, no minimise or
 // maximise box. Owned by the main window, so no taskbar button.
 constexpr WindowDesign kDesign{
-    .clientWidth = form2::kClientWidth,
-    .clientHeight = form2::kClientHeight,
+    .window = design::form2::kWindow,
     .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
     .extendedStyle = 0,
     .controls = kControls,
@@ -46,13 +45,10 @@ void Form2::showModal(HWND owner) {
 }
 
 void Form2::onInit() {
-    SetWindowTextW(window(), tallowin::win32::toWide(kIpListDesignCaption).c_str());
-    // Created in tab order: Text1, the first tab stop, has the focus when the
-    // window is shown. Long lines wrap; the list never scrolls sideways.
-    addTextBox(form2::kText1, WS_TABSTOP | WS_VSCROLL);
-    // OK is the default button (Enter) and the cancel button (Esc) at once.
-    addButton(form2::kCmdOK, L"&OK", true);
-    SendMessageW(window(), DM_SETDEFID, form2::kCmdOK, 0);
+    // Text1, the first tab stop, has the focus when the window is shown. Long
+    // lines wrap; the list never scrolls sideways. OK is the default button
+    // (Enter) and the cancel button (Esc) at once.
+    addControls();
     applyDpi();
     load();
     centreOnOwner(window(), owner_);

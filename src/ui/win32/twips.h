@@ -2,6 +2,8 @@
 // window's DPI a twip is dpi/1440 pixels: 15 twips make a pixel at 96 DPI.
 #pragma once
 
+#include "ui/window_designs.h"
+
 namespace tallowin::ui::win32 {
 
 inline constexpr int kTwipsPerInch = 1440;
@@ -12,12 +14,7 @@ inline constexpr int kTwipsPerInch = 1440;
 }
 
 // A control's place as designed, from the client area's top-left corner.
-struct TwipsRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
+using TwipsRect = design::TwipsRect;
 
 // The same place in pixels at a DPI: the far edges are scaled as well, so
 // controls that touch in twips touch in pixels too.

@@ -20,11 +20,11 @@ TEST(Twips, scaleToTheWindowsDpi) {
 }
 
 TEST(Twips, placeControlsSoThatTheirEdgesScaleToo) {
-    EXPECT_EQ(toPixels(form1::kCmdSysInfoRect, 96), (PixelRect{8, 104, 73, 33}));
-    EXPECT_EQ(toPixels(form1::kCmdShowAllRect, 96), (PixelRect{80, 104, 73, 33}));
-    EXPECT_EQ(toPixels(form2::kText1Rect, 96), (PixelRect{8, 8, 249, 161}));
+    EXPECT_EQ(toPixels(design::form1::kCmdSysInfo.place, 96), (PixelRect{8, 104, 73, 33}));
+    EXPECT_EQ(toPixels(design::form1::kCmdShowAll.place, 96), (PixelRect{80, 104, 73, 33}));
+    EXPECT_EQ(toPixels(design::form2::kText1.place, 96), (PixelRect{8, 8, 249, 161}));
     // At 120 DPI: 120 twips are 10 px, 1215 twips 101.25 px.
-    EXPECT_EQ(toPixels(form1::kCmdSysInfoRect, 120), (PixelRect{10, 130, 91, 41}));
+    EXPECT_EQ(toPixels(design::form1::kCmdSysInfo.place, 120), (PixelRect{10, 130, 91, 41}));
     // Neighbours that meet in twips still meet in pixels at any DPI.
     for (const unsigned dpi : {96u, 120u, 144u, 168u, 192u}) {
         const PixelRect sysInfo = toPixels(TwipsRect{120, 0, 1080, 10}, dpi);
