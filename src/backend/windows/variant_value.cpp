@@ -18,6 +18,17 @@ std::string textOf(BSTR text) {
                                          : std::wstring_view{text, SysStringLen(text)});
 }
 
+// Answers read(value), or, for a by-reference value, read of a copy of what
+// it points to.
+template <typename Read>
+HostResult<HostValue> direct(const VARIANT& value, Read read) {
+    if ((value.vt & VT_BYREF) == 0) return read(value);
+    Variant copy;
+    const HRESULT result = VariantCopyInd(copy.out(), const_cast<VARIANT*>(&value));
+    if (FAILED(result)) return std::unexpected(fromHresult(result));
+    return direct(copy.get(), read);
+}
+
 // The host's own conversion of a value to a string, in the user's locale.
 HostResult<std::string> changedToText(const VARIANT& value) {
     Variant text;
@@ -58,21 +69,28 @@ HostResult<Bounds> boundsOf(SAFEARRAY* array) {
     return bounds;
 }
 
-// The element at `index` of an array of strings or of variants.
-HostResult<HostValue> arrayElement(SAFEARRAY* array, VARTYPE elementType, LONG index) {
-    if (elementType == VT_BSTR) {
-        Bstr text;
-        const HRESULT result = SafeArrayGetElement(array, &index, text.out());
-        if (FAILED(result)) return std::unexpected(fromHresult(result));
-        return HostValue{win32::toUtf8(text.view())};
+// The element at `index` of an array of strings or of variants, as a
+// variant of its own (a string element as a string variant).
+HostResult<Variant> elementAt(SAFEARRAY* array, VARTYPE elementType, LONG index) {
+    Variant element;
+    HRESULT result = S_OK;
+    switch (elementType) {
+        case VT_BSTR: {
+            Bstr text;
+            result = SafeArrayGetElement(array, &index, text.out());
+            // The variant takes the string over (a null one reads as empty).
+            element.get().vt = VT_BSTR;
+            element.get().bstrVal = text.release();
+            break;
+        }
+        case VT_VARIANT:
+            result = SafeArrayGetElement(array, &index, element.out());
+            break;
+        default:
+            return std::unexpected(tallowin::errors::typeMismatch());
     }
-    if (elementType == VT_VARIANT) {
-        Variant element;
-        const HRESULT result = SafeArrayGetElement(array, &index, element.out());
-        if (FAILED(result)) return std::unexpected(fromHresult(result));
-        return toHostValue(element.get());
-    }
-    return std::unexpected(tallowin::errors::typeMismatch());
+    if (FAILED(result)) return std::unexpected(fromHresult(result));
+    return element;
 }
 
 HostResult<HostValue> textArray(SAFEARRAY* array, VARTYPE elementType) {
@@ -84,19 +102,11 @@ HostResult<HostValue> textArray(SAFEARRAY* array, VARTYPE elementType) {
 
     TextArray texts;
     for (LONG index = bounds->lower; index <= bounds->upper; ++index) {
-        if (elementType == VT_BSTR) {
-            Bstr text;
-            const HRESULT result = SafeArrayGetElement(array, &index, text.out());
-            if (FAILED(result)) return std::unexpected(fromHresult(result));
-            texts.push_back(win32::toUtf8(text.view()));
-        } else {
-            Variant element;
-            const HRESULT result = SafeArrayGetElement(array, &index, element.out());
-            if (FAILED(result)) return std::unexpected(fromHresult(result));
-            auto text = elementText(element.get());
-            if (!text) return std::unexpected(text.error());
-            texts.push_back(std::move(*text));
-        }
+        const auto element = elementAt(array, elementType, index);
+        if (!element) return std::unexpected(element.error());
+        auto text = elementText(element->get());
+        if (!text) return std::unexpected(text.error());
+        texts.push_back(std::move(*text));
     }
     return HostValue{std::move(texts)};
 }
@@ -110,15 +120,7 @@ HostResult<HostValue> unsignedNumber(std::uint64_t number) {
     return HostValue{std::to_string(number)};
 }
 
-}  // namespace
-
-HostResult<HostValue> toHostValue(const VARIANT& value) {
-    if ((value.vt & VT_BYREF) != 0) {
-        Variant direct;
-        const HRESULT result = VariantCopyInd(direct.out(), const_cast<VARIANT*>(&value));
-        if (FAILED(result)) return std::unexpected(fromHresult(result));
-        return toHostValue(direct.get());
-    }
+HostResult<HostValue> directValue(const VARIANT& value) {
     if ((value.vt & VT_ARRAY) != 0) {
         return textArray(value.parray, static_cast<VARTYPE>(value.vt & VT_TYPEMASK));
     }
@@ -158,21 +160,23 @@ HostResult<HostValue> toHostValue(const VARIANT& value) {
     }
 }
 
-HostResult<HostValue> elementOf(const VARIANT& value, std::int16_t index) {
-    if ((value.vt & VT_BYREF) != 0) {
-        Variant direct;
-        const HRESULT result = VariantCopyInd(direct.out(), const_cast<VARIANT*>(&value));
-        if (FAILED(result)) return std::unexpected(fromHresult(result));
-        return elementOf(direct.get(), index);
-    }
-    if ((value.vt & VT_ARRAY) == 0) return toHostValue(value);
+}  // namespace
 
-    const auto bounds = boundsOf(value.parray);
-    if (!bounds) return std::unexpected(bounds.error());
-    if (index < bounds->lower || index > bounds->upper) {
-        return std::unexpected(tallowin::errors::subscriptOutOfRange());
-    }
-    return arrayElement(value.parray, static_cast<VARTYPE>(value.vt & VT_TYPEMASK), index);
+HostResult<HostValue> toHostValue(const VARIANT& value) { return direct(value, directValue); }
+
+HostResult<HostValue> elementOf(const VARIANT& value, std::int16_t index) {
+    return direct(value, [index](const VARIANT& plain) -> HostResult<HostValue> {
+        if ((plain.vt & VT_ARRAY) == 0) return directValue(plain);
+        const auto bounds = boundsOf(plain.parray);
+        if (!bounds) return std::unexpected(bounds.error());
+        if (index < bounds->lower || index > bounds->upper) {
+            return std::unexpected(tallowin::errors::subscriptOutOfRange());
+        }
+        const auto element =
+            elementAt(plain.parray, static_cast<VARTYPE>(plain.vt & VT_TYPEMASK), index);
+        if (!element) return std::unexpected(element.error());
+        return toHostValue(element->get());
+    });
 }
 
 }  // namespace tallowin::windows_backend
