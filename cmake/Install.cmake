@@ -20,7 +20,7 @@ include(${PROJECT_SOURCE_DIR}/data/icons/icons.cmake)
 string(TOLOWER "${TALLOWIN_NAME}" TALLOWIN_PACKAGE_NAME)
 
 if(NOT TARGET Tallowin)
-    message(STATUS "Install: no Tallowin target on this platform yet; nothing to install")
+    message(STATUS "Install: no Tallowin target in this build; nothing to install")
     return()
 endif()
 

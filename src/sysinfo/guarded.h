@@ -1,6 +1,7 @@
 // Runs one host operation so that no exception leaves it: running out of
 // memory becomes error 7, anything else error 51, as the host reports them.
-// Every back end wraps each of its host operations in it.
+// Both back ends wrap in it every host operation that can throw: all of
+// them but the Windows tick counter, a plain system call.
 #pragma once
 
 #include <expected>

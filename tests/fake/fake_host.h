@@ -46,7 +46,8 @@ class FakeHost final : public Host {
     // Items answered to one WQL text; a query text with no entry answers an
     // empty collection.
     std::vector<Item>& query(const std::string& wql);
-    // When set, only this moniker binds; any other fails with 0x80041002.
+    // When set, only this moniker binds; any other fails with 462 ("The
+    // remote server machine does not exist or is unavailable").
     void acceptOnlyMoniker(std::string moniker);
     void setTickCount(std::uint64_t milliseconds);
     void setMessageBoxAnswer(int button);
