@@ -4,10 +4,6 @@
 #
 # Usage: on_weston.sh TEST_PROGRAM [ARGUMENTS...]
 set -uo pipefail
-fail() {
-    echo "${0##*/}: $*" >&2
-    exit 1
-}
 # shellcheck source=../../shell/weston.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../shell/weston.sh"
 command -v weston >/dev/null || fail "weston is missing (script/bootstrap installs it)"

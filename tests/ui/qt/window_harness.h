@@ -25,7 +25,7 @@ inline bool showForInput(QWidget& window) {
         // (A dialog counts as active while its owner is: wait until it has
         // the keyboard itself.)
         windowsActivate =
-            QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, 3000);
+            QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, 10000);
     }
     return true;
 }
