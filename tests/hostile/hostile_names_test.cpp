@@ -33,6 +33,7 @@ class HostileName : public ::testing::Test {
         eth0.index = 2;
         eth0.name = "eth0";
         eth0.up = true;
+        eth0.running = true;
         eth0.ipv4 = {"192.0.2.7", "198.51.100.7"};
         environment.interfaces = std::make_shared<FixedInterfaces>(std::vector<NetInterface>{eth0});
         environment.bootClock = [] { return std::optional<std::uint64_t>(93'784'000); };

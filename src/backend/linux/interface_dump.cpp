@@ -72,6 +72,9 @@ void readLink(const nlmsghdr* message, InterfaceDump& dump) {
     }
     NetInterface& nic = dump.at(static_cast<std::uint32_t>(info->ifi_index));
     nic.up = (info->ifi_flags & IFF_UP) != 0;
+    // The kernel keeps IFF_RUNNING off while the link has no carrier, its
+    // lower layer is down or it is dormant.
+    nic.running = nic.up && (info->ifi_flags & IFF_RUNNING) != 0;
     nic.loopback = (info->ifi_flags & IFF_LOOPBACK) != 0;
     if (const nlattr* name = attributesOf(message, sizeof(ifinfomsg)).byType[IFLA_IFNAME]) {
         const std::string_view text = payloadOf(name);
@@ -91,6 +94,17 @@ void readAddress(const nlmsghdr* message, InterfaceDump& dump) {
     // The local address; IFA_ADDRESS is the peer's on a point-to-point link
     // and the local one only when IFA_LOCAL is absent.
     const Attributes attributes = attributesOf(message, sizeof(ifaddrmsg));
+    // An address still being checked for a duplicate, or found to be one,
+    // cannot be used. IFA_FLAGS holds every flag; the header only the first
+    // eight.
+    std::uint32_t flags = info->ifa_flags;
+    if (const nlattr* all = attributes.byType[IFA_FLAGS];
+        all != nullptr && mnl_attr_get_payload_len(all) == sizeof(std::uint32_t)) {
+        flags = mnl_attr_get_u32(all);
+    }
+    if ((flags & (IFA_F_TENTATIVE | IFA_F_DADFAILED)) != 0) {
+        return;
+    }
     const nlattr* address = attributes.byType[IFA_LOCAL];
     if (address == nullptr) {
         address = attributes.byType[IFA_ADDRESS];
@@ -106,7 +120,20 @@ void readAddress(const nlmsghdr* message, InterfaceDump& dump) {
         return;
     }
     NetInterface& nic = dump.at(info->ifa_index);
-    (ipv4 ? nic.ipv4 : nic.ipv6).emplace_back(text.data());
+    const bool linkLocal = !ipv4 && bytes[0] == 0xfe && (bytes[1] & 0xc0) == 0x80;
+    (ipv4 ? nic.ipv4 : linkLocal ? nic.linkLocalIpv6 : nic.ipv6).emplace_back(text.data());
+}
+
+// The answer to a route lookup: the link a packet to its destination leaves
+// through. A route without one (a blackhole, say) names no link.
+void readRoute(const nlmsghdr* message, InterfaceDump& dump) {
+    if (!headerOf<rtmsg>(message)) {
+        return;
+    }
+    const nlattr* link = attributesOf(message, sizeof(rtmsg)).byType[RTA_OIF];
+    if (link != nullptr && mnl_attr_get_payload_len(link) == sizeof(std::uint32_t)) {
+        dump.routedThrough(mnl_attr_get_u32(link));
+    }
 }
 
 int readMessage(const nlmsghdr* message, void* data) {
@@ -116,6 +143,8 @@ int readMessage(const nlmsghdr* message, void* data) {
             readLink(message, reading.dump);
         } else if (message->nlmsg_type == RTM_NEWADDR) {
             readAddress(message, reading.dump);
+        } else if (message->nlmsg_type == RTM_NEWROUTE) {
+            readRoute(message, reading.dump);
         }
         return MNL_CB_OK;
     } catch (...) {
@@ -158,7 +187,16 @@ NetInterface& InterfaceDump::at(std::uint32_t index) {
     return found_[known->second];
 }
 
+void InterfaceDump::routedThrough(std::uint32_t index) {
+    if (routedIndex_ == 0) {
+        routedIndex_ = index;
+    }
+}
+
 std::vector<NetInterface> InterfaceDump::interfaces() && {
+    if (const auto routed = positionOf_.find(routedIndex_); routed != positionOf_.end()) {
+        found_[routed->second].routed = true;
+    }
     std::ranges::sort(found_, {}, &NetInterface::index);
     positionOf_.clear();
     return std::move(found_);

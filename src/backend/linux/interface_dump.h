@@ -1,7 +1,7 @@
-// Reads the kernel's rtnetlink answers to a link dump and an address dump
-// (RTM_NEWLINK and RTM_NEWADDR messages) into the machine's interfaces. Pure:
-// it takes buffers as they were received, so the same code reads the socket,
-// the tests' messages and the benchmark's.
+// Reads the kernel's rtnetlink answers to a link dump, an address dump and a
+// route lookup (RTM_NEWLINK, RTM_NEWADDR and RTM_NEWROUTE messages) into the
+// machine's interfaces. Pure: it takes buffers as they were received, so the
+// same code reads the socket, the tests' messages and the benchmark's.
 #pragma once
 
 #include <cstddef>
@@ -31,15 +31,23 @@ class InterfaceDump {
 
     // The interfaces read so far in index order. Each address is on the
     // interface whose index the kernel gives it, whatever its label; each
-    // family's addresses stay in the kernel's order.
+    // family's addresses stay in the kernel's order. The link of the first
+    // route read is marked as routed, when the dumps listed it: a route read
+    // never adds an interface of its own.
     [[nodiscard]] std::vector<NetInterface> interfaces() &&;
 
-    // Called by the message reader: the entry for one interface index.
+    // Whether a route naming its outgoing link has been read.
+    [[nodiscard]] bool hasRoute() const { return routedIndex_ != 0; }
+
+    // Called by the message reader: the entry for one interface index, and
+    // the outgoing link of a route.
     NetInterface& at(std::uint32_t index);
+    void routedThrough(std::uint32_t index);
 
   private:
     std::vector<NetInterface> found_;
     std::unordered_map<std::uint32_t, std::size_t> positionOf_;
+    std::uint32_t routedIndex_ = 0;  // 0: no route read; no link has index 0
 };
 
 }  // namespace tallowin::linux_backend

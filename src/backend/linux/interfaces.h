@@ -14,11 +14,19 @@ struct NetInterface {
     std::uint32_t index = 0;
     std::string name;
     bool up = false;
+    // Up and with its carrier: a link that can carry traffic. A link that is
+    // up without a cable, an idle bridge or a dormant link is not running.
+    bool running = false;
     bool loopback = false;
-    // Addresses as text, each family in the kernel's order; IPv6 addresses
-    // carry no zone suffix.
+    // The link that the kernel routes traffic to the wider network through.
+    bool routed = false;
+    // Usable addresses as text, each list in the kernel's order: addresses
+    // still being checked for duplicates or found duplicate are left out.
+    // IPv6 addresses carry no zone suffix; the link-local ones (fe80::/10)
+    // are apart from the others.
     std::vector<std::string> ipv4;
     std::vector<std::string> ipv6;
+    std::vector<std::string> linkLocalIpv6;
 
     friend bool operator==(const NetInterface&, const NetInterface&) = default;
 };
@@ -27,11 +35,16 @@ class InterfaceSource {
   public:
     virtual ~InterfaceSource() = default;
     // Every interface of the machine, in no particular order, each address
-    // on the interface the kernel gives it to.
+    // on the interface the kernel gives it to; at most one is the routed one.
     [[nodiscard]] virtual HostResult<std::vector<NetInterface>> interfaces() = 0;
 };
 
+// Whether the system's source asks the kernel which link it routes through;
+// without, no interface is marked as routed (the benchmarks compare both).
+enum class RouteLookup : std::uint8_t { Kernel, None };
+
 // The running system's interfaces, as the kernel lists them to any user.
-[[nodiscard]] std::shared_ptr<InterfaceSource> makeSystemInterfaceSource();
+[[nodiscard]] std::shared_ptr<InterfaceSource> makeSystemInterfaceSource(
+    RouteLookup routeLookup = RouteLookup::Kernel);
 
 }  // namespace tallowin::linux_backend

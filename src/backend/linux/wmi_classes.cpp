@@ -77,20 +77,25 @@ Rows computerSystemInstances(const Environment& environment) {
 }
 
 // Win32_NetworkAdapterConfiguration: one instance per network interface but
-// the loopback ones, in interface-index order. An interface is IP-enabled
-// when it is up; its addresses are the IPv4 ones, then the IPv6 ones, or
-// Null when it has none.
+// the loopback ones. As on Windows, where an adapter without its cable has
+// no addresses, an interface is IP-enabled and has addresses only while it
+// is up and running. The adapters come in the order a person needs them: the
+// link the machine reaches the wider network through first, then the others
+// in interface-index order, so the first address is one that others can
+// reach. An adapter's addresses are its IPv4 ones, then its IPv6 ones with
+// the link-local ones last, or Null when it has none.
 constexpr std::array<std::string_view, 2> kAdapterProperties = {"IPEnabled", "IPAddress"};
 
 // Takes the interface's addresses rather than copying them: on a machine
 // with thousands of addresses the copy would be most of the query's cost.
 HostValue addressesOf(NetInterface& nic) {
-    if (nic.ipv4.empty() && nic.ipv6.empty()) {
+    if (!nic.running || (nic.ipv4.empty() && nic.ipv6.empty() && nic.linkLocalIpv6.empty())) {
         return Null{};
     }
     TextArray addresses = std::move(nic.ipv4);
-    addresses.reserve(addresses.size() + nic.ipv6.size());
+    addresses.reserve(addresses.size() + nic.ipv6.size() + nic.linkLocalIpv6.size());
     std::ranges::move(nic.ipv6, std::back_inserter(addresses));
+    std::ranges::move(nic.linkLocalIpv6, std::back_inserter(addresses));
     return addresses;
 }
 
@@ -101,11 +106,13 @@ Rows adapterInstances(const Environment& environment) {
     }
     std::vector<NetInterface>& interfaces = *listed;
     std::erase_if(interfaces, [](const NetInterface& nic) { return nic.loopback; });
-    std::ranges::stable_sort(interfaces, {}, &NetInterface::index);
+    std::ranges::sort(interfaces, {}, [](const NetInterface& nic) {
+        return std::pair(!(nic.routed && nic.running), nic.index);
+    });
     std::vector<WmiRow> rows;
     rows.reserve(interfaces.size());
     for (NetInterface& nic : interfaces) {
-        rows.push_back(rowOf(nic.up, addressesOf(nic)));
+        rows.push_back(rowOf(nic.running, addressesOf(nic)));
     }
     return rows;
 }

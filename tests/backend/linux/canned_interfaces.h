@@ -31,8 +31,10 @@ class CannedInterfaces final : public InterfaceSource {
 };
 
 // A loopback interface, then `links` Ethernet interfaces; address i goes to
-// interface i modulo `links`, IPv4 for even i and IPv6 for odd i.
-inline NetlinkMessages manyAddresses(int addresses, int links) {
+// interface i modulo `links`, IPv4 for even i and IPv6 for odd i. When
+// `routedLast`, the dump ends with a route through the last interface, as
+// the kernel answers a route lookup, so that it is listed first.
+inline NetlinkMessages manyAddresses(int addresses, int links, bool routedLast = false) {
     NetlinkMessages messages;
     messages.link(1, "lo", IFF_UP | IFF_LOOPBACK);
     for (int link = 0; link < links; ++link) {
@@ -47,6 +49,9 @@ inline NetlinkMessages manyAddresses(int addresses, int links) {
         } else {
             messages.ipv6(index, "2001:db8::" + std::to_string(i));
         }
+    }
+    if (routedLast) {
+        messages.route(static_cast<std::uint32_t>(links + 1));
     }
     return std::move(messages.done());
 }

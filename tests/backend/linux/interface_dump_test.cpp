@@ -75,15 +75,49 @@ TEST(TheInterfaceDump, PutsEachAddressOnItsInterfaceInTheKernelsOrder) {
              .ipv4(2, "192.0.2.2")
              .done(),
          {{"192.0.2.2"}, {"192.0.2.4"}, {"192.0.2.7"}}},
-        {"IPv4 before IPv6, each family in the kernel's order",
+        {"IPv4, global IPv6, link-local IPv6, each in the kernel's order; no unusable one",
          NetlinkMessages()
              .link(2, "eth0")
              .ipv6(2, "fe80::1")
              .ipv4(2, "10.0.0.3")
              .ipv6(2, "2001:db8::2")
-             .ipv4(2, "10.0.0.1")
+             .ipv6(2, "2001:db8::3", IFA_F_TENTATIVE)
+             .ipv6(2, "febf::4")
+             .ipv6(2, "2001:db8::5", IFA_F_DADFAILED)
+             .ipv4(2, "169.254.10.20")
+             .ipv6(2, "fec0::6")
              .done(),
-         {{"10.0.0.3", "10.0.0.1", "fe80::1", "2001:db8::2"}}},
+         {{"10.0.0.3", "169.254.10.20", "2001:db8::2", "fec0::6", "fe80::1", "febf::4"}}},
+        {"the routed link first, the others in index order",
+         NetlinkMessages()
+             .link(2, "br0")
+             .link(3, "eth0")
+             .link(4, "tun0")
+             .ipv4(2, "172.17.0.1")
+             .ipv4(3, "192.0.2.10")
+             .ipv4(4, "10.8.0.6")
+             .route(4)
+             .route(2)
+             .done(),
+         {{"10.8.0.6"}, {"172.17.0.1"}, {"192.0.2.10"}}},
+        {"no address on a link without its carrier, routed or not",
+         NetlinkMessages()
+             .link(2, "eth0", IFF_UP)
+             .link(3, "eth1")
+             .ipv4(2, "10.9.9.9")
+             .ipv4(3, "169.254.10.20")
+             .route(2)
+             .done(),
+         {{"169.254.10.20"}}},
+        {"a route through a link the dumps did not list",
+         NetlinkMessages()
+             .link(3, "eth1")
+             .link(2, "eth0")
+             .ipv4(2, "192.0.2.2")
+             .ipv4(3, "192.0.2.3")
+             .route(9)
+             .done(),
+         {{"192.0.2.2"}, {"192.0.2.3"}}},
         {"the local address of a point-to-point link, not its peer's",
          NetlinkMessages().link(5, "tun0").ipv4(5, "10.8.0.6", "", "10.8.0.5").done(),
          {{"10.8.0.6"}}},

@@ -21,7 +21,10 @@ namespace tallowin::linux_backend::testing {
 
 class NetlinkMessages {
   public:
-    NetlinkMessages& link(std::uint32_t index, const std::string& name, unsigned flags = IFF_UP) {
+    // A link; by default one that is up and has its carrier.
+    static constexpr unsigned kWorking = IFF_UP | IFF_RUNNING;
+
+    NetlinkMessages& link(std::uint32_t index, const std::string& name, unsigned flags = kWorking) {
         Message message(RTM_NEWLINK);
         auto* info = message.header<ifinfomsg>();
         info->ifi_index = static_cast<int>(index);
@@ -44,10 +47,22 @@ class NetlinkMessages {
         return append(message);
     }
 
-    NetlinkMessages& ipv6(std::uint32_t index, const std::string& address) {
+    // An IPv6 address; its flags (IFA_F_*) in the header and in IFA_FLAGS,
+    // as the kernel sends them.
+    NetlinkMessages& ipv6(std::uint32_t index, const std::string& address,
+                          std::uint32_t flags = 0) {
         Message message(RTM_NEWADDR);
-        addressHeader(message, AF_INET6, index);
+        addressHeader(message, AF_INET6, index, flags);
         putAddress(message, IFA_ADDRESS, AF_INET6, address);
+        mnl_attr_put_u32(message.get(), IFA_FLAGS, flags);
+        return append(message);
+    }
+
+    // The answer to a route lookup: the route leaves through this link.
+    NetlinkMessages& route(std::uint32_t outgoingLink) {
+        Message message(RTM_NEWROUTE);
+        message.header<rtmsg>()->rtm_family = AF_INET;
+        mnl_attr_put_u32(message.get(), RTA_OIF, outgoingLink);
         return append(message);
     }
 
@@ -89,9 +104,11 @@ class NetlinkMessages {
         nlmsghdr* message_;
     };
 
-    static void addressHeader(Message& message, unsigned char family, std::uint32_t index) {
+    static void addressHeader(Message& message, unsigned char family, std::uint32_t index,
+                              std::uint32_t flags = 0) {
         auto* info = message.header<ifaddrmsg>();
         info->ifa_family = family;
+        info->ifa_flags = static_cast<unsigned char>(flags);
         info->ifa_index = index;
     }
 

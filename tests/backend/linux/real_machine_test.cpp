@@ -3,6 +3,7 @@
 // answering the system classes in their shapes.
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <linux/if_addr.h>
 #include <net/if.h>
 #include <sys/utsname.h>
 
@@ -17,10 +18,18 @@
 namespace tallowin {
 namespace {
 
+// What a walk shows of one adapter: whether it is IP-enabled and its IPv6
+// addresses (those that sysfs and /proc list for its link too).
+struct Adapter {
+    bool enabled = false;
+    std::set<std::string> ipv6;
+    friend bool operator==(const Adapter&, const Adapter&) = default;
+};
+
 struct Link {
     std::int64_t index = 0;
     std::string name;
-    bool up = false;
+    bool running = false;  // up, with the kernel's operational state up or unknown
 };
 
 // The non-loopback interfaces in index order, as sysfs lists them.
@@ -31,9 +40,11 @@ std::vector<Link> sysfsLinks() {
         Link link;
         link.name = entry.path().filename().string();
         unsigned flags = 0;
+        std::string state;
         std::ifstream(entry.path() / "ifindex") >> link.index;
         std::ifstream(entry.path() / "flags") >> std::hex >> flags;
-        link.up = (flags & IFF_UP) != 0;
+        std::ifstream(entry.path() / "operstate") >> state;
+        link.running = (flags & IFF_UP) != 0 && (state == "up" || state == "unknown");
         if ((flags & IFF_LOOPBACK) == 0) {
             links.push_back(link);
         }
@@ -42,13 +53,15 @@ std::vector<Link> sysfsLinks() {
     return links;
 }
 
-// The IPv6 addresses of one interface, as /proc/net/if_inet6 lists them.
+// The usable IPv6 addresses of one interface, as /proc/net/if_inet6 lists
+// them: neither tentative nor found duplicate.
 std::set<std::string> procIPv6Addresses(const std::string& name) {
     std::set<std::string> addresses;
     std::ifstream table("/proc/net/if_inet6");
     std::string hex, index, prefix, scope, flags, device;
     while (table >> hex >> index >> prefix >> scope >> flags >> device) {
-        if (device != name || hex.size() != 32) {
+        if (device != name || hex.size() != 32 ||
+            (std::stoul(flags, nullptr, 16) & (IFA_F_TENTATIVE | IFA_F_DADFAILED)) != 0) {
             continue;
         }
         in6_addr address{};
@@ -91,7 +104,7 @@ TEST(ThisMachine, BindsItsOwnMonikerInAnyCase) {
     EXPECT_TRUE(host->bindWmi(monikerFor(name)));
 }
 
-TEST(ThisMachine, ListsItsNonLoopbackInterfacesWithTheirAddresses) {
+TEST(ThisMachine, ListsItsRunningInterfacesAddressesOneLinkFirstTheOthersInIndexOrder) {
     const auto links = sysfsLinks();
     if (links.empty()) {
         GTEST_SKIP() << "/sys/class/net shows no interface here";
@@ -102,31 +115,47 @@ TEST(ThisMachine, ListsItsNonLoopbackInterfacesWithTheirAddresses) {
     auto collection = (*service)->execQuery("SELECT * FROM Win32_NetworkAdapterConfiguration");
     ASSERT_TRUE(collection);
     auto walk = *(*collection)->walk();
-    std::size_t at = 0;
-    for (auto item = walk->next(); item && *item; item = walk->next(), ++at) {
-        ASSERT_LT(at, links.size());
+    std::vector<Adapter> walked;
+    for (auto item = walk->next(); item && *item; item = walk->next()) {
         auto& adapter = **item;
-        EXPECT_EQ(adapter.property("IPEnabled"), HostValue(links[at].up));
+        const auto enabled = adapter.property("IPEnabled");
+        ASSERT_TRUE(enabled && std::holds_alternative<bool>(*enabled));
+        walked.push_back({std::get<bool>(*enabled), {}});
         const auto addresses = adapter.property("IPAddress");
         ASSERT_TRUE(addresses);
-        std::set<std::string> ipv6;
-        bool seenIPv6 = false;
-        if (const auto* list = std::get_if<TextArray>(&*addresses)) {
-            ASSERT_FALSE(list->empty());
-            for (const std::string& address : *list) {
-                in6_addr buffer{};
-                const bool isIPv6 = inet_pton(AF_INET6, address.c_str(), &buffer) == 1;
-                EXPECT_TRUE(isIPv6 || inet_pton(AF_INET, address.c_str(), &buffer) == 1) << address;
-                EXPECT_TRUE(isIPv6 || !seenIPv6) << "IPv4 after IPv6: " << address;
-                seenIPv6 = seenIPv6 || isIPv6;
-                if (isIPv6) {
-                    ipv6.insert(address);
-                }
+        const auto* list = std::get_if<TextArray>(&*addresses);
+        if (list == nullptr) {
+            continue;
+        }
+        ASSERT_FALSE(list->empty());
+        // IPv4, then global IPv6, then link-local IPv6.
+        int rank = 0;
+        for (const std::string& address : *list) {
+            in6_addr buffer{};
+            const bool isIPv6 = inet_pton(AF_INET6, address.c_str(), &buffer) == 1;
+            EXPECT_TRUE(isIPv6 || inet_pton(AF_INET, address.c_str(), &buffer) == 1) << address;
+            const int rankHere = !isIPv6 ? 0 : IN6_IS_ADDR_LINKLOCAL(&buffer) ? 2 : 1;
+            EXPECT_LE(rank, rankHere) << "out of order: " << address;
+            rank = std::max(rank, rankHere);
+            if (isIPv6) {
+                walked.back().ipv6.insert(address);
             }
         }
-        EXPECT_EQ(ipv6, procIPv6Addresses(links[at].name));
     }
-    EXPECT_EQ(at, links.size());
+    // The routed link may come first; the others keep their index order.
+    std::vector<Adapter> inIndexOrder;
+    for (const Link& link : links) {
+        inIndexOrder.push_back(
+            {link.running, link.running ? procIPv6Addresses(link.name) : std::set<std::string>{}});
+    }
+    bool matches = false;
+    for (std::size_t first = 0; first < inIndexOrder.size() && !matches; ++first) {
+        std::vector<Adapter> expected = inIndexOrder;
+        std::rotate(expected.begin(), expected.begin() + static_cast<std::ptrdiff_t>(first),
+                    expected.begin() + static_cast<std::ptrdiff_t>(first) + 1);
+        matches = expected == walked;
+    }
+    EXPECT_TRUE(matches) << walked.size() << " adapters walked, " << links.size() << " links";
 }
 
 bool isTextOrNull(const HostResult<HostValue>& value) {

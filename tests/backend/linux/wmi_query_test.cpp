@@ -13,13 +13,27 @@ constexpr std::string_view kAll = "SELECT * FROM Win32_NetworkAdapterConfigurati
 constexpr std::string_view kEnabledAddresses =
     "SELECT IPAddress FROM Win32_NetworkAdapterConfiguration WHERE IPEnabled=TRUE";
 
+// An interface with these addresses, up and running unless said otherwise.
+NetInterface nic(std::uint32_t index, TextArray ipv4, TextArray ipv6, TextArray linkLocalIpv6 = {},
+                 bool running = true) {
+    NetInterface made;
+    made.index = index;
+    made.up = made.running = running;
+    made.ipv4 = std::move(ipv4);
+    made.ipv6 = std::move(ipv6);
+    made.linkLocalIpv6 = std::move(linkLocalIpv6);
+    return made;
+}
+
 // Listed out of index order, as the kernel may list them.
 std::vector<NetInterface> machineInterfaces() {
+    NetInterface loopback = nic(1, {"127.0.0.1"}, {"::1"});
+    loopback.loopback = true;
     return {
-        {4, "eth0", true, false, {"192.0.2.2", "192.0.2.3"}, {"fd00::2", "fe80::fc:ff:fe00:1"}},
-        {1, "lo", true, true, {"127.0.0.1"}, {"::1"}},
-        {3, "wlan0", false, false, {}, {}},
-        {2, "tun0", true, false, {}, {"fd00::9"}},
+        nic(4, {"192.0.2.2", "192.0.2.3"}, {"fd00::2"}, {"fe80::fc:ff:fe00:1"}),
+        loopback,
+        nic(3, {}, {}, {}, false),
+        nic(2, {}, {"fd00::9"}),
     };
 }
 
@@ -35,7 +49,7 @@ TEST(TheAdapterQuery, AnswersEveryInterfaceButLoopbackInIndexOrderIPv4FirstNullF
               HostValue(TextArray{"192.0.2.2", "192.0.2.3", "fd00::2", "fe80::fc:ff:fe00:1"}));
 }
 
-TEST(TheAdapterQuery, CallsAnInterfaceIPEnabledWhenItIsUp) {
+TEST(TheAdapterQuery, CallsAnInterfaceIPEnabledWhenItIsUpAndRunning) {
     auto host = fixtureHost("pc7", machineInterfaces());
     const auto items = itemsOf(*host, "select ipenabled from WIN32_NETWORKADAPTERCONFIGURATION");
     ASSERT_EQ(items.size(), 3U);
