@@ -9,6 +9,9 @@
 #include <string_view>
 
 #include "backend/host_factory.h"
+#include "heap.h"
+#include "interfaces.h"
+#include "linux_host.h"
 #include "sysinfo/clsSysInfo.h"
 #include "ui/main_window_logic.h"
 
@@ -53,6 +56,28 @@ void BM_MainWindowLoad(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MainWindowLoad)->Unit(benchmark::kMicrosecond);
+
+// The load step on the same machine without asking the kernel which link it
+// routes through: the difference is what the route lookup costs.
+tallowin::clsSysInfo& serviceWithoutRouteLookup() {
+    static const auto host = [] {
+        tallowin::linux_backend::keepFreedHeapForTheNextCall();
+        tallowin::linux_backend::Environment environment;
+        environment.interfaces = tallowin::linux_backend::makeSystemInterfaceSource(
+            tallowin::linux_backend::RouteLookup::None);
+        return std::make_unique<tallowin::linux_backend::LinuxHost>(std::move(environment),
+                                                                    answerAtOnce);
+    }();
+    static tallowin::clsSysInfo instance(*host);
+    return instance;
+}
+
+void BM_MainWindowLoadWithoutRouteLookup(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tallowin::ui::loadMainWindow(serviceWithoutRouteLookup()));
+    }
+}
+BENCHMARK(BM_MainWindowLoadWithoutRouteLookup)->Unit(benchmark::kMicrosecond);
 
 void BM_UpTime(benchmark::State& state) {
     const std::string separator = ", ";
