@@ -1,11 +1,10 @@
 #include "ui/qt/form1.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QPalette>
 #include <QString>
 
 #include "ui/main_window_logic.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/designed_window.h"
 #include "ui/qt/fixed_window.h"
 #include "ui/qt/form2.h"
@@ -26,27 +25,13 @@ void paintWithButtonFace(QWidget& widget) {
     widget.setPalette(palette);
 }
 
-// Assistive technology meets the main window as the program's own window,
-// not as a dialog: QDialog is its base only for the Enter and Esc roles.
-QAccessibleInterface* accessibleMainWindow(const QString& className, QObject* object) {
-    if (className != QLatin1String(Form1::staticMetaObject.className())) return nullptr;
-    auto* window = qobject_cast<QWidget*>(object);
-    if (window == nullptr) return nullptr;
-    // Owned by Qt's accessibility cache, which deletes it with the window.
-    return new QAccessibleWidget(window, QAccessible::Window);
-}
-
 }  // namespace
 
 Form1::Form1(SharedSysInfo& service, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       service_(service) {
-    static const bool accessibleAsWindow = [] {
-        QAccessible::installFactory(accessibleMainWindow);
-        return true;
-    }();
-    (void)accessibleAsWindow;
+    setUpAccessibility();
     applyDesign(*this, design::form1::kWindow);
     createControls();
     keepInNormalState(*this);
@@ -75,7 +60,12 @@ void Form1::createControls() {
 void Form1::load() {
     const MainWindowContent content = loadMainWindow(service_.get());
     cmdShowAll_->setVisible(content.showAllVisible);
-    text1_->setPlainText(QString::fromStdString(content.text));
+    const QString text = QString::fromStdString(content.text);
+    text1_->setPlainText(text);
+    // A screen reader speaks a window's description right after its title:
+    // the address and the name are heard as the window opens, though the
+    // text line is not a tab stop.
+    setAccessibleDescription(text);
 }
 
 void Form1::cmdSysInfo_Click() {

@@ -46,11 +46,6 @@ QString fittedLines(const QString& text, const QFontMetrics& metrics, int widest
     return lines.join(QLatin1Char('\n'));
 }
 
-QString fullText(const QMessageBox& box) {
-    const QVariant full = box.property(kFullTextProperty);
-    return full.isValid() ? full.toString() : box.text();
-}
-
 // Ctrl+C copies the whole text wherever the focus is; a part selected with
 // the mouse is copied by the text itself.
 class CopyableMessageBox final : public QMessageBox {
@@ -60,7 +55,7 @@ class CopyableMessageBox final : public QMessageBox {
   protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (event->matches(QKeySequence::Copy)) {
-            QGuiApplication::clipboard()->setText(fullText(*this));
+            QGuiApplication::clipboard()->setText(messageBoxText(*this));
             event->accept();
             return;
         }
@@ -69,6 +64,11 @@ class CopyableMessageBox final : public QMessageBox {
 };
 
 }  // namespace
+
+QString messageBoxText(const QMessageBox& box) {
+    const QVariant full = box.property(kFullTextProperty);
+    return full.isValid() ? full.toString() : box.text();
+}
 
 void setUpMessageBox(QMessageBox& box, std::string_view prompt,
                      std::optional<std::string_view> title) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 class QMessageBox;
+class QString;
 
 namespace tallowin::ui::qt {
 
@@ -19,6 +20,10 @@ inline constexpr int kMessageBoxOk = 1;
 // else the application's name.
 void setUpMessageBox(QMessageBox& box, std::string_view prompt,
                      std::optional<std::string_view> title);
+
+// The box's text as composed, where what it shows has lines shortened to fit
+// the screen.
+[[nodiscard]] QString messageBoxText(const QMessageBox& box);
 
 // Shows the box modal to the active window, waits until it is dismissed and
 // answers OK. Every box the service shows offers only OK, so the style's

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextOption>
@@ -18,6 +19,9 @@ TextBox::TextBox(const design::Control& control, const QString& accessibleName,
     place(*this, control);
     setAccessibleName(accessibleName);
     setAccessibleDescription(accessibleDescription);
+    // A scroll bar is announced by its name: the box's.
+    verticalScrollBar()->setAccessibleName(accessibleName);
+    horizontalScrollBar()->setAccessibleName(accessibleName);
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setTabChangesFocus(true);
