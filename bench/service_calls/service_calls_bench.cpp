@@ -79,6 +79,17 @@ void BM_MainWindowLoadWithoutRouteLookup(benchmark::State& state) {
 }
 BENCHMARK(BM_MainWindowLoadWithoutRouteLookup)->Unit(benchmark::kMicrosecond);
 
+// The route lookup alone, on an open socket as the listing makes it after
+// its dumps: what each address call adds. On a machine of thousands of
+// addresses the load step's own spread is larger than the lookup.
+void BM_RouteLookup(benchmark::State& state) {
+    tallowin::linux_backend::RouteLookupSocket socket;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(socket.routedLink());
+    }
+}
+BENCHMARK(BM_RouteLookup)->Unit(benchmark::kMicrosecond);
+
 void BM_UpTime(benchmark::State& state) {
     const std::string separator = ", ";
     for (auto _ : state) {

@@ -36,8 +36,8 @@ class InterfaceDump {
     // never adds an interface of its own.
     [[nodiscard]] std::vector<NetInterface> interfaces() &&;
 
-    // Whether a route naming its outgoing link has been read.
-    [[nodiscard]] bool hasRoute() const { return routedIndex_ != 0; }
+    // The outgoing link of the first route read, or 0 when none was.
+    [[nodiscard]] std::uint32_t routedIndex() const { return routedIndex_; }
 
     // Called by the message reader: the entry for one interface index, and
     // the outgoing link of a route.

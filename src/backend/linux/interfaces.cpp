@@ -92,6 +92,23 @@ void lookUpRoute(mnl_socket& socket, unsigned char family,
     }
 }
 
+// Which link the kernel routes the wider network through: IPv4 first, as
+// the adapters list it first; IPv6 when IPv4 has no route.
+void lookUpRoutes(mnl_socket& socket, std::uint32_t sequence, InterfaceDump& dump) {
+    lookUpRoute(socket, AF_INET, kGlobalIpv4, sequence, dump);
+    if (dump.routedIndex() == 0) {
+        lookUpRoute(socket, AF_INET6, kGlobalIpv6, sequence + 1, dump);
+    }
+}
+
+Socket openSocket() {
+    Socket socket(mnl_socket_open(NETLINK_ROUTE));
+    if (socket && mnl_socket_bind(socket.get(), 0, MNL_SOCKET_AUTOPID) < 0) {
+        socket.reset();
+    }
+    return socket;
+}
+
 std::expected<void, int> receiveDump(mnl_socket& socket, std::uint32_t sequence,
                                      InterfaceDump& dump) {
     std::vector<nlmsghdr> buffer(kReceiveBytes / sizeof(nlmsghdr));
@@ -114,11 +131,8 @@ std::expected<void, int> receiveDump(mnl_socket& socket, std::uint32_t sequence,
 }
 
 std::expected<std::vector<NetInterface>, int> dumpOnce(RouteLookup routeLookup) {
-    const Socket socket(mnl_socket_open(NETLINK_ROUTE));
+    const Socket socket = openSocket();
     if (!socket) {
-        return std::unexpected(errno);
-    }
-    if (mnl_socket_bind(socket.get(), 0, MNL_SOCKET_AUTOPID) < 0) {
         return std::unexpected(errno);
     }
     InterfaceDump dump;
@@ -132,14 +146,10 @@ std::expected<std::vector<NetInterface>, int> dumpOnce(RouteLookup routeLookup) 
         }
         ++sequence;
     }
-    // IPv4 first, as the adapters list it first; IPv6 when IPv4 has no
-    // route. A link that came or went since the dumps is not added: the
-    // lookup only marks a link the dumps listed.
+    // A link that came or went since the dumps is not added: the lookup
+    // only marks a link the dumps listed.
     if (routeLookup == RouteLookup::Kernel) {
-        lookUpRoute(*socket, AF_INET, kGlobalIpv4, sequence++, dump);
-        if (!dump.hasRoute()) {
-            lookUpRoute(*socket, AF_INET6, kGlobalIpv6, sequence, dump);
-        }
+        lookUpRoutes(*socket, sequence, dump);
     }
     return std::move(dump).interfaces();
 }
@@ -168,6 +178,22 @@ class SystemInterfaceSource final : public InterfaceSource {
 };
 
 }  // namespace
+
+void RouteLookupSocket::Close::operator()(mnl_socket* socket) const noexcept {
+    mnl_socket_close(socket);
+}
+
+RouteLookupSocket::RouteLookupSocket() : socket_(openSocket().release()) {}
+
+std::uint32_t RouteLookupSocket::routedLink() {
+    if (!socket_) {
+        return 0;
+    }
+    InterfaceDump dump;
+    sequence_ += 2;
+    lookUpRoutes(*socket_, sequence_, dump);
+    return dump.routedIndex();
+}
 
 std::shared_ptr<InterfaceSource> makeSystemInterfaceSource(RouteLookup routeLookup) {
     return std::make_shared<SystemInterfaceSource>(routeLookup);

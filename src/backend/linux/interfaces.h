@@ -8,6 +8,8 @@
 
 #include "sysinfo/host.h"
 
+struct mnl_socket;
+
 namespace tallowin::linux_backend {
 
 struct NetInterface {
@@ -42,6 +44,23 @@ class InterfaceSource {
 // Whether the system's source asks the kernel which link it routes through;
 // without, no interface is marked as routed (the benchmarks compare both).
 enum class RouteLookup : std::uint8_t { Kernel, None };
+
+// The listing's own route lookup over a socket kept open, as the listing
+// keeps one for its dumps, for the benchmarks to time alone.
+class RouteLookupSocket {
+  public:
+    RouteLookupSocket();
+    // The index of the link the kernel routes the wider network through, or
+    // 0 when it has no route (or the socket could not be opened).
+    [[nodiscard]] std::uint32_t routedLink();
+
+  private:
+    struct Close {
+        void operator()(mnl_socket* socket) const noexcept;
+    };
+    std::unique_ptr<mnl_socket, Close> socket_;
+    std::uint32_t sequence_ = 0;
+};
 
 // The running system's interfaces, as the kernel lists them to any user.
 [[nodiscard]] std::shared_ptr<InterfaceSource> makeSystemInterfaceSource(
