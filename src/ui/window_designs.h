@@ -1,6 +1,7 @@
 // The two windows as designed, for every front end: captions, client sizes
 // and control places in twips (1/1440 inch; 15 twips make a pixel at 96
-// DPI), controls in tab order, and the buttons that Enter and Esc press.
+// DPI), controls in tab order, the buttons that Enter and Esc press, and
+// what screen readers call the text boxes.
 // A front end draws from these alone, so the windows cannot drift apart.
 #pragma once
 
@@ -27,6 +28,10 @@ struct Control {
     bool scrollBar = false;  // a text box's vertical scroll bar, always there
     bool isDefault = false;  // Enter presses it
     bool isCancel = false;   // Esc presses it
+    // What a screen reader calls a text box, which has no caption of its
+    // own, and what it says of it; a button is called by its caption.
+    std::string_view accessibleName = {};
+    std::string_view accessibleDescription = {};
 };
 
 struct Window {
@@ -38,11 +43,14 @@ struct Window {
 
 namespace form1 {
 // Text1 is no tab stop: a click gives it the focus, but Tab passes it by.
-inline constexpr Control kText1{.name = "Text1",
-                                .caption = "",
-                                .place = {120, 480, 3375, 915},
-                                .textBox = true,
-                                .tabStop = false};
+inline constexpr Control kText1{
+    .name = "Text1",
+    .caption = "",
+    .place = {120, 480, 3375, 915},
+    .textBox = true,
+    .tabStop = false,
+    .accessibleName = "IP address and computer name",
+    .accessibleDescription = "The first IP address of this computer and its name"};
 inline constexpr Control kCmdSysInfo{.name = "cmdSysInfo",
                                      .caption = "System Information",
                                      .place = {120, 1560, 1095, 495},
@@ -56,11 +64,14 @@ inline constexpr Window kWindow{"Tallowin", 3615, 2355, kControls};
 }  // namespace form1
 
 namespace form2 {
-inline constexpr Control kText1{.name = "Text1",
-                                .caption = "",
-                                .place = {120, 120, 3735, 2415},
-                                .textBox = true,
-                                .scrollBar = true};
+inline constexpr Control kText1{
+    .name = "Text1",
+    .caption = "",
+    .place = {120, 120, 3735, 2415},
+    .textBox = true,
+    .scrollBar = true,
+    .accessibleName = "IP addresses of this computer",
+    .accessibleDescription = "Every IP address of this computer, one per line"};
 // OK is the default and the cancel button at once.
 inline constexpr Control kCmdOK{.name = "cmdOK",
                                 .caption = "&OK",

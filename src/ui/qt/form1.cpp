@@ -40,9 +40,7 @@ Form1::Form1(SharedSysInfo& service, QWidget* parent)
 void Form1::createControls() {
     // Created in tab order. Text1: the text line, on the colour of button
     // faces.
-    text1_ =
-        new TextBox(design::form1::kText1, QStringLiteral("IP address and computer name"),
-                    QStringLiteral("The first IP address of this computer and its name"), this);
+    text1_ = new TextBox(design::form1::kText1, this);
     paintWithButtonFace(*text1_);
     // The buttons keep the window's own font.
     cmdSysInfo_ = addButton(*this, design::form1::kCmdSysInfo);

@@ -47,8 +47,7 @@ Form2::Form2(SharedSysInfo& service, QWidget* owner)
 
 void Form2::createControls() {
     // Created in tab order. Text1: the address list.
-    text1_ = new TextBox(design::form2::kText1, QStringLiteral("IP addresses of this computer"),
-                         QStringLiteral("Every IP address of this computer, one per line"), this);
+    text1_ = new TextBox(design::form2::kText1, this);
     // The button keeps the window's own font. It is the default and the
     // cancel button at once: Enter and Esc both press it.
     cmdOK_ = addButton(*this, design::form2::kCmdOK);

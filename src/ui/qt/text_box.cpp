@@ -13,12 +13,14 @@
 
 namespace tallowin::ui::qt {
 
-TextBox::TextBox(const design::Control& control, const QString& accessibleName,
-                 const QString& accessibleDescription, QWidget* parent)
-    : QPlainTextEdit(parent) {
+TextBox::TextBox(const design::Control& control, QWidget* parent) : QPlainTextEdit(parent) {
     place(*this, control);
+    const auto fromUtf8 = [](std::string_view text) {
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    const QString accessibleName = fromUtf8(control.accessibleName);
     setAccessibleName(accessibleName);
-    setAccessibleDescription(accessibleDescription);
+    setAccessibleDescription(fromUtf8(control.accessibleDescription));
     // A scroll bar is announced by its name: the box's.
     verticalScrollBar()->setAccessibleName(accessibleName);
     horizontalScrollBar()->setAccessibleName(accessibleName);

@@ -15,11 +15,9 @@ class TextBox final : public QPlainTextEdit {
     Q_OBJECT
 
   public:
-    // In its place of the design. The name and description say what the
-    // box holds to assistive technology, which otherwise announces only
-    // "text".
-    TextBox(const design::Control& control, const QString& accessibleName,
-            const QString& accessibleDescription, QWidget* parent);
+    // In its place of the design, named and described to assistive
+    // technology as designed, which otherwise announces only "text".
+    TextBox(const design::Control& control, QWidget* parent);
 
   protected:
     // Selects the run of non-blank characters under the pointer: all of

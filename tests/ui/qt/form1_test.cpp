@@ -23,6 +23,7 @@
 #include "fake_host.h"
 #include "ui/qt/wrapping_push_button.h"
 #include "ui/shared_sysinfo.h"
+#include "ui/window_designs.h"
 #include "window_harness.h"
 
 using tallowin::TextArray;
@@ -357,10 +358,12 @@ void Form1Test::textBoxTellsAssistiveTechnologyWhatItHolds() {
     QAccessibleInterface* line = QAccessible::queryAccessibleInterface(text1(form));
     QVERIFY(window != nullptr && line != nullptr);
     QCOMPARE(window->role(), QAccessible::Window);  // an application window
-    QCOMPARE(line->text(QAccessible::Name), "IP address and computer name");
-    QCOMPARE(line->text(QAccessible::Description),
-             "The first IP address of this computer and its name");
+    const auto& design = tallowin::ui::design::form1::kText1;
+    QCOMPARE(line->text(QAccessible::Name), QString::fromUtf8(design.accessibleName));
+    QCOMPARE(line->text(QAccessible::Description), QString::fromUtf8(design.accessibleDescription));
     QCOMPARE(line->text(QAccessible::Value), "10.0.0.5    PC7");
+    // Heard right after the window's title.
+    QCOMPARE(window->text(QAccessible::Description), "10.0.0.5    PC7");
 }
 
 void Form1Test::aDoubleClickTakesTheWholeAddressOrName_data() {

@@ -34,6 +34,9 @@ int main() {
     clsSysInfo service(host);
 
     print("main.caption", design::form1::kWindow.caption);
+    print("main.box", design::form1::kText1.accessibleName);
+    print("main.box", design::form1::kText1.accessibleDescription);
+    print("list.box", design::form2::kText1.accessibleName);
     print("main.text", ui::loadMainWindow(service).text);
     for (const design::Control& control : design::form1::kWindow.controls) {
         if (!control.textBox) print("main.button", control.caption);

@@ -25,9 +25,8 @@ for line in subprocess.run([oracle_program], check=True, capture_output=True,
 SYS_INFO, SHOW_ALL, OK = (("push button", c.replace("&", "")) for c in oracle["main.button"])
 MAIN, LIST = ("frame", oracle["main.caption"][0]), ("dialog", oracle["list.caption"][0])
 REPORT, EXIT = ("alert", oracle["report.title"][0]), ("the program", "ends")
-ADDRESS_LIST = ("text", "IP addresses of this computer")
-TEXT_LINE = ("text", "IP address and computer name",
-             "The first IP address of this computer and its name")
+ADDRESS_LIST = ("text", oracle["list.box"][0])
+TEXT_LINE = ("text", *oracle["main.box"])
 
 # One row a step: the key pressed (None: the program starts), the window that
 # comes active (None: none), the control that takes the focus. The rows about
