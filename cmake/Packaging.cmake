@@ -1,8 +1,9 @@
 # The packages, made by CPack from the install rules of cmake/Install.cmake:
 #   cmake --preset release && cmake --build --preset release
 #   cpack --config build/release/CPackConfig.cmake -B build/release/packages
-# Linux: a Debian package, tallowin_<version>_<arch>.deb, whose dependencies
-# dpkg-shlibdeps computes from the program's shared libraries.
+# Linux: a Debian package, tallowin_<version>+deb<release>_<arch>.deb (the
+# Debian release it was built on: tallowin_1.2.0.9+deb12_amd64.deb), whose
+# dependencies dpkg-shlibdeps computes from the program's shared libraries.
 # Windows: a ZIP, Tallowin-<version>-win64.zip, with Tallowin.exe at its root.
 #
 # Name, version and texts come from cmake/Version.cmake. Included from the
@@ -33,6 +34,7 @@ if(WIN32)
 else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_VERSION "${TALLOWIN_DEB_VERSION}")
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
     set(CPACK_DEBIAN_PACKAGE_SECTION utils)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

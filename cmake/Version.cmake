@@ -3,6 +3,19 @@
 # metadata and the packages all take them from here.
 set(TALLOWIN_NAME "Tallowin")
 set(TALLOWIN_VERSION "${PROJECT_VERSION}")                      # 1.2.0.9
+# The Debian package's version names the release it was built on, since its
+# computed dependencies are that release's (Debian 13's Qt is libqt6core6t64):
+# 1.2.0.9+deb12 on Debian 12, 1.2.0.9+deb13 on Debian 13, which also sorts
+# after the Debian 12 one for a machine upgraded from 12 to 13.
+set(TALLOWIN_DEB_VERSION "${TALLOWIN_VERSION}")
+if(NOT WIN32 AND EXISTS /etc/os-release)
+    file(STRINGS /etc/os-release _os_id REGEX "^ID=")
+    file(STRINGS /etc/os-release _os_version REGEX "^VERSION_ID=")
+    string(REGEX REPLACE "^VERSION_ID=\"?([0-9]+).*" "\\1" _os_version "${_os_version}")
+    if(_os_id STREQUAL "ID=debian" AND _os_version MATCHES "^[0-9]+$")
+        set(TALLOWIN_DEB_VERSION "${TALLOWIN_VERSION}+deb${_os_version}")
+    endif()
+endif()
 # The version record writes the minor and tweak numbers with leading zeros.
 string(REGEX REPLACE "^([0-9]+)\\.([0-9]+)\\.([0-9]+)\\.([0-9]+)$" "\\2" _minor "${PROJECT_VERSION}")
 string(REGEX REPLACE "^([0-9]+)\\.([0-9]+)\\.([0-9]+)\\.([0-9]+)$" "\\4" _tweak "${PROJECT_VERSION}")

@@ -111,8 +111,7 @@ TEST_P(NameLookupFaults, everySetOfFailuresInEveryNumberingGivesTheAnswerThatIsD
         if (HasFailure()) ADD_FAILURE() << "operations:\n" << describe(logged);
         return logged.size();
     };
-    const std::size_t runs = forEachFaultSet(
-        5, [](std::size_t) { return numbers(); }, run);
+    const std::size_t runs = forEachFaultSet(5, [](std::size_t) { return numbers(); }, run);
     RecordProperty("fault_sets", static_cast<int>(runs));
     std::cout << "GetNetworkValue(\"" << lookup.property << "\"): " << runs << " fault sets\n";
 }

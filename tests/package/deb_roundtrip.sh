@@ -49,29 +49,23 @@ step() { echo "deb_roundtrip: $*"; }
 
 # ---- Build the package.
 step "building the release build and the package in build/pkg-release"
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    timeout 120 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DTALLOWIN_BUILD_TESTS=OFF -DTALLOWIN_WERROR=ON >"$work/configure.log" 2>&1 ||
-        fail "configuring failed: $(cat "$work/configure.log")"
-fi
-timeout 600 cmake --build "$build" >"$work/build.log" 2>&1 ||
-    fail "building failed: $(tail -n 40 "$work/build.log")"
-rm -rf "$build/packages"
-(cd "$build" && timeout 120 cpack -B "$build/packages") >"$work/cpack.log" 2>&1 ||
-    fail "cpack failed: $(cat "$work/cpack.log")"
-debs=("$build"/packages/*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb: ${debs[*]}"
-deb="${debs[0]}"
+build_deb "$build" "$work"
 
 # ---- Its control fields: name, version and description from
 # cmake/Version.cmake (through CPackConfig.cmake), computed dependencies.
 cpack_value() { sed -n "s/^set(CPACK_$1 \"\(.*\)\")$/\1/p" "$build/CPackConfig.cmake"; }
 package="$(cpack_value PACKAGE_NAME)"
-version="$(cpack_value PACKAGE_VERSION)"
+version="$(cpack_value DEBIAN_PACKAGE_VERSION)"
 summary="$(cpack_value PACKAGE_DESCRIPTION_SUMMARY)"
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = "$package" ] || fail "Package is '$(field Package)', not '$package'"
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not '$version'"
+# Each release's package depends on that release's libraries: its version
+# says which release (1.2.0.9+deb12), and so does its file name.
+release="$(. /etc/os-release && echo "$VERSION_ID")"
+[[ "$version" == *"+deb$release" ]] || fail "Version '$version' does not name Debian $release"
+[[ "$(basename "$deb")" == "${package}_${version}_"*.deb ]] ||
+    fail "the file name $(basename "$deb") does not carry the version $version"
 [ "$(field Section)" = utils ] || fail "Section is '$(field Section)', not utils"
 [ -n "$(field Maintainer)" ] || fail "the package has no Maintainer"
 [ "$(field Description | head -n 1)" = "$summary" ] ||

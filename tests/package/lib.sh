@@ -97,3 +97,24 @@ check_desktop_entry_matches() {
         fail "the Wayland app id is '$app_id', the desktop entry is $(basename "$desktop")"
     echo "desktop entry: the X11 class '$class' and the Wayland app id '$app_id' match it"
 }
+
+# Builds the Debian package with CPack from a release build in $1 (configured
+# there first if it is not yet), logs in $2: sets deb to its path.
+deb=""
+build_deb() {
+    local build="$1" work="$2" root
+    root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        timeout 120 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+            -DTALLOWIN_BUILD_TESTS=OFF -DTALLOWIN_WERROR=ON >"$work/configure.log" 2>&1 ||
+            fail "configuring failed: $(cat "$work/configure.log")"
+    fi
+    timeout 600 cmake --build "$build" >"$work/build.log" 2>&1 ||
+        fail "building failed: $(tail -n 40 "$work/build.log")"
+    rm -rf "$build/packages"
+    (cd "$build" && timeout 120 cpack -B "$build/packages") >"$work/cpack.log" 2>&1 ||
+        fail "cpack failed: $(cat "$work/cpack.log")"
+    local debs=("$build"/packages/*.deb)
+    [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb: ${debs[*]}"
+    deb="${debs[0]}"
+}

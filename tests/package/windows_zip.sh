@@ -25,7 +25,9 @@ diff -u <(printf '%s\n' LICENSE.txt "$name.exe") <(unzip -Z1 "$zip" | sort) ||
 
 unzip -q "$zip" -d "$work/unzipped"
 exe="$work/unzipped/$name.exe"
-file -b "$exe" | grep -q '^PE32+\? executable (GUI)' || fail "$name.exe is no Windows GUI program: $(file -b "$exe")"
+# Debian 12's file says "PE32+ executable (GUI) x86-64 ...", Debian 13's
+# "PE32+ executable for MS Windows 5.02 (GUI), x86-64 ...".
+file -b "$exe" | grep -q '^PE32+\? executable [^(]*(GUI)' || fail "$name.exe is no Windows GUI program: $(file -b "$exe")"
 
 # The icon: the program's first icon group, written out as an ICO, has the
 # same three images as data/icons/tallowin.ico.

@@ -60,9 +60,7 @@ const std::array kPlacements{
     Placement{"operating system",
               [](auto& h, auto& v) { setItem(h, wmi::kOperatingSystemQuery, "Caption", v); }},
     Placement{"error description",
-              [](auto& h, auto& v) {
-                  h.failEvery("Network.ComputerName", {70, v});
-              }},
+              [](auto& h, auto& v) { h.failEvery("Network.ComputerName", {70, v}); }},
 };
 
 // A machine with one fact set to `value`; everything it shows.

@@ -70,7 +70,7 @@ bool procUptimeIsTheBootClock(const std::filesystem::path& root) {
     if (root != "/") {
         return false;
     }
-    struct statfs fileSystem {};
+    struct statfs fileSystem{};
     return ::statfs("/proc/uptime", &fileSystem) == 0 && fileSystem.f_type == PROC_SUPER_MAGIC;
 }
 

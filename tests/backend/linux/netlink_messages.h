@@ -12,7 +12,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <span>
 #include <string>
 #include <vector>
@@ -98,6 +97,11 @@ class NetlinkMessages {
             return static_cast<Header*>(mnl_nlmsg_put_extra_header(message_, sizeof(Header)));
         }
         nlmsghdr* get() { return message_; }
+        // The message as written so far: whole words, since netlink pads
+        // every message to four bytes.
+        [[nodiscard]] std::span<const std::uint32_t> words() const {
+            return std::span(buffer_).first(message_->nlmsg_len / sizeof(std::uint32_t));
+        }
 
       private:
         std::array<std::uint32_t, 128> buffer_{};
@@ -119,10 +123,9 @@ class NetlinkMessages {
         mnl_attr_put(message.get(), type, family == AF_INET ? 4 : 16, bytes.data());
     }
 
-    NetlinkMessages& append(Message& message) {
-        const std::size_t at = words_.size();
-        words_.resize(at + message.get()->nlmsg_len / sizeof(std::uint32_t));
-        std::memcpy(words_.data() + at, message.get(), message.get()->nlmsg_len);
+    NetlinkMessages& append(const Message& message) {
+        const auto words = message.words();
+        words_.insert(words_.end(), words.begin(), words.end());
         return *this;
     }
 
