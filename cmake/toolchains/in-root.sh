@@ -41,6 +41,10 @@ namespace=(unshare --mount --propagation private)
 exec "${namespace[@]}" bash -euc '
     root="$1" tops="$2" here="$3"
     shift 3
+    # The root a mount of its own, so that commands inside may make mount
+    # namespaces of their own (unshare --mount changes the propagation of
+    # "/", which must be a mount point for that).
+    mount --bind "$root" "$root"
     for dir in /dev /proc /sys /tmp; do mount --rbind "$dir" "$root$dir"; done
     while IFS= read -r dir; do
         [ -n "$dir" ] || continue
