@@ -1,5 +1,6 @@
 #include "ui/qt/fixed_window.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
@@ -17,26 +18,36 @@ namespace tallowin::ui::qt {
 
 namespace {
 
-constexpr Qt::WindowStates kOtherStates =
-    Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
-
 // Watches one window; a child of it, so it lives as long as the window.
 //
 // On Wayland a maximised window must take the size the compositor gives it
 // (a fixed-size window that does not is disconnected), and the maximised
 // state cannot be withdrawn before the compositor has confirmed it. So while
-// the window is anything but normal its size is left free; it asks at once
-// to be normal again, and takes its own size back once the window system
-// says it is.
+// a maximised window is not normal its size is left free; it asks to be
+// normal again, and takes its own size back once the window system says it
+// is. A full-screen window may be smaller than the screen and keeps its size.
 class NormalStateKeeper final : public QObject {
   public:
     explicit NormalStateKeeper(QWidget& window) : QObject(&window), window_(window) {
         window.installEventFilter(this);
         watchHandle();
+        handingOn_.setInterval(kHandOnRetryMs);
+        connect(&handingOn_, &QTimer::timeout, this, [this] { activateModal(); });
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // Maximised by the window system unasked (Weston's Super+Shift+M),
+        // its size still fixed: the window has not taken the size it was
+        // given, and Weston ends the program at its next frame. Told before
+        // any other part of the program, it leaves the screen before it draws
+        // that frame, and comes back as a minimised window does.
+        if (watched == watchedHandle_ && event->type() == QEvent::WindowStateChange &&
+            event->spontaneous() && (watchedHandle_->windowStates() & Qt::WindowMaximized) != 0 &&
+            !ownSize_.isValid()) {
+            leaveScreenAtOnce();
+            return true;
+        }
         if (watched == &window_) {
             // The native window exists from the first showing on.
             if (event->type() == QEvent::Show) {
@@ -46,15 +57,21 @@ class NormalStateKeeper final : public QObject {
                 QTimer::singleShot(0, this, [this] { fitTitle(); });
             }
             if (event->type() == QEvent::WindowTitleChange && window_.isVisible()) fitTitle();
+            if (event->type() == QEvent::WindowActivate) handOnToModalWindow();
             if (event->type() == QEvent::WindowStateChange) {
                 const Qt::WindowStates state = window_.windowState();
                 if ((state & Qt::WindowMinimized) != 0) {
                     leaveMinimised();
-                } else if ((state & kOtherStates) != 0) {
-                    // The window system has put the window in that state
-                    // and it has drawn itself so: a compositor takes the
-                    // state back only from one it has seen.
-                    freeSize();
+                } else if ((state & Qt::WindowMaximized) != 0) {
+                    // Maximised as asked, and drawn so: a compositor takes
+                    // the state back only from a window it has seen.
+                    QTimer::singleShot(0, this, [this] { becomeNormal(); });
+                } else if ((state & Qt::WindowFullScreen) != 0) {
+                    // A window may be smaller than the screen it fills, so
+                    // its size stays fixed: KWin, told the window has become
+                    // resizable and asked back more than once, keeps it full
+                    // screen without its title bar. One request, once the
+                    // state has come, puts it back.
                     QTimer::singleShot(0, this, [this] { becomeNormal(); });
                 }
             }
@@ -74,15 +91,23 @@ class NormalStateKeeper final : public QObject {
         QWindow* handle = window_.windowHandle();
         if (handle == nullptr || handle == watchedHandle_) return;
         watchedHandle_ = handle;
+        handle->installEventFilter(this);
         // Emitted as soon as a state is asked for (by Qt's own title bar on
         // Wayland, say), before the window system has answered: the size is
-        // freed at once, so that the window can take the size the answer
-        // brings.
+        // freed before the answer comes, so that the window can take the
+        // size it brings. Emitted too when the window system has set the
+        // state unasked, and changing the size hints then would send the
+        // frame Weston refuses: that case is the event filter's.
         connect(handle, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
             if (state == Qt::WindowMinimized) {
                 leaveMinimised();
-            } else if ((state & kOtherStates) != 0) {
-                freeSize();
+            } else if ((state & Qt::WindowMaximized) != 0) {
+                QTimer::singleShot(0, this, [this] {
+                    const QWindow* native = window_.windowHandle();
+                    if (native != nullptr && (native->windowStates() & Qt::WindowMaximized) != 0) {
+                        freeSize();
+                    }
+                });
             }
         });
     }
@@ -101,12 +126,32 @@ class NormalStateKeeper final : public QObject {
         showAgain();
     }
 
+    // Off the screen before drawing again; back, normal, once Qt has dealt
+    // with what the window system had sent for the old native window. A
+    // modal window is closed, as its close box would.
+    void leaveScreenAtOnce() {
+        if (window_.isModal()) {
+            window_.close();
+            return;
+        }
+        window_.hide();
+        QTimer::singleShot(0, this, [this] {
+            if (QWindow* handle = window_.windowHandle())
+                handle->setWindowStates(Qt::WindowNoState);
+            window_.setWindowState(Qt::WindowNoState);
+            window_.show();
+        });
+    }
+
     // Both the widget and its native window: Qt's title bar sets the latter
     // alone.
     void becomeNormal() {
         askedNormal_ = true;
-        if (QWindow* handle = window_.windowHandle()) handle->setWindowStates(Qt::WindowNoState);
-        window_.setWindowState(Qt::WindowNoState);
+        if (window_.windowState() != Qt::WindowNoState) {
+            window_.setWindowState(Qt::WindowNoState);
+        } else if (QWindow* handle = window_.windowHandle()) {
+            handle->setWindowStates(Qt::WindowNoState);
+        }
     }
 
     void takeOwnSizeBack() {
@@ -129,6 +174,33 @@ class NormalStateKeeper final : public QObject {
             window_.hide();
             window_.show();
         }
+    }
+
+    // A compositor may minimise a modal window by its own controls (mutter's
+    // Super+H, KWin's minimise button) without telling the program, and
+    // activate the window below it, which then looks active but takes no
+    // input. So a window that a modal window blocks hands its activation on
+    // to that window, as window managers do for modal dialogs on X11, and
+    // the compositor brings it back. KWin does so at once; mutter only for a
+    // request that carries a key or click the asking window has had, so the
+    // request is made again while the blocked window stays active: the first
+    // key or click on it brings the modal window back.
+    void handOnToModalWindow() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == &window_ || modal->isAncestorOf(&window_)) return;
+        modal_ = modal;
+        QTimer::singleShot(0, this, [this] { activateModal(); });
+        handingOn_.start();
+    }
+
+    void activateModal() {
+        if (modal_.isNull() || !modal_->isVisible() || modal_->isActiveWindow() ||
+            !window_.isActiveWindow()) {
+            handingOn_.stop();
+            return;
+        }
+        modal_->raise();
+        modal_->activateWindow();
     }
 
     // Where Qt draws the title bar itself (on Wayland, when the compositor
@@ -167,8 +239,12 @@ class NormalStateKeeper final : public QObject {
     static constexpr int kTitlePixelSize = 14;
     static constexpr int kTitleBarButtonsAndIcon = 2 * 77 - 2 * 3 + 8;
 
+    static constexpr int kHandOnRetryMs = 300;
+
     QWidget& window_;
     QPointer<QWindow> watchedHandle_;
+    QPointer<QWidget> modal_;  // the modal window this one hands activation on to
+    QTimer handingOn_;
     int designWidth_ = 0;
     QSize ownSize_;  // valid while the window's size is free
     bool askedNormal_ = false;
