@@ -12,12 +12,16 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/../../shell/weston.sh"
 
 # Everything below runs on a private session bus, which starts the
-# accessibility bus on demand and ends with this script.
+# accessibility bus on demand and ends with this script. The accessibility
+# bus puts its socket in the runtime folder (or ~/.cache without one), at a
+# path that is the same for every bus of the user: a folder of this run's
+# own keeps two runs at once (x11 and wayland in one ctest -j) apart.
 if [ -z "${TALLOWIN_PRIVATE_BUS:-}" ]; then
     command -v dbus-run-session >/dev/null ||
         fail "dbus-run-session is missing (script/bootstrap installs it)"
     unset AT_SPI_BUS_ADDRESS
-    TALLOWIN_PRIVATE_BUS=1 exec dbus-run-session -- "$0" "$@"
+    runtime="$(mktemp -d)"
+    XDG_RUNTIME_DIR="$runtime" TALLOWIN_PRIVATE_BUS="$runtime" exec dbus-run-session -- "$0" "$@"
 fi
 python=/usr/bin/python3  # Debian's, which has the AT-SPI bindings
 "$python" -c 'import pyatspi' 2>/dev/null ||
@@ -28,6 +32,7 @@ managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window i
 stop_all() {
     stop_process "$wm_pid"
     stop_weston  # and its Xvfb, or the plain one of x11
+    rm -rf "$TALLOWIN_PRIVATE_BUS"
 }
 trap stop_all EXIT
 
