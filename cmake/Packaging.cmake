@@ -4,7 +4,8 @@
 # Linux: a Debian package, tallowin_<version>+deb<release>_<arch>.deb (the
 # Debian release it was built on: tallowin_1.2.0.9+deb12_amd64.deb), whose
 # dependencies dpkg-shlibdeps computes from the program's shared libraries.
-# Windows: a ZIP, Tallowin-<version>-win64.zip, with Tallowin.exe at its root.
+# Windows: a ZIP, Tallowin-<version>-win64.zip, with Tallowin.exe at its root
+# (the setup beside it is cmake/Setup.cmake's).
 #
 # Name, version and texts come from cmake/Version.cmake. Included from the
 # top-level CMakeLists.txt after cmake/Install.cmake.
@@ -12,8 +13,8 @@ include_guard(GLOBAL)
 
 set(CPACK_PACKAGE_NAME "${TALLOWIN_PACKAGE_NAME}")
 set(CPACK_PACKAGE_VERSION "${TALLOWIN_VERSION}")
-set(CPACK_PACKAGE_VENDOR "The Tallowin developers")
-set(CPACK_PACKAGE_CONTACT "The Tallowin developers <tallowin@tallowin.invalid>")
+set(CPACK_PACKAGE_VENDOR "${TALLOWIN_COMPANY}")
+set(CPACK_PACKAGE_CONTACT "${TALLOWIN_COMPANY} <tallowin@tallowin.invalid>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${TALLOWIN_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION "${TALLOWIN_COMMENTS}.")
@@ -28,7 +29,9 @@ if(WIN32)
     else()
         set(_windows_arch win32)
     endif()
-    set(CPACK_PACKAGE_FILE_NAME "${TALLOWIN_NAME}-${TALLOWIN_VERSION}-${_windows_arch}")
+    # Tallowin-1.2.0.9-win64: the ZIP's name, and the setup's before "-setup.exe".
+    set(TALLOWIN_WINDOWS_PACKAGE_NAME "${TALLOWIN_NAME}-${TALLOWIN_VERSION}-${_windows_arch}")
+    set(CPACK_PACKAGE_FILE_NAME "${TALLOWIN_WINDOWS_PACKAGE_NAME}")
     # Tallowin.exe at the ZIP's root, not in a folder named after the ZIP.
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 else()

@@ -1,6 +1,8 @@
-# The program's name, version and descriptions: the one place they are
-# written. The Qt application, the Windows version record, the desktop
-# metadata and the packages all take them from here.
+# The program's name, version, maker and descriptions: the one place they
+# are written (the version in the project() call of the top-level
+# CMakeLists.txt, which sets PROJECT_VERSION). The Qt application, the
+# Windows version records, the desktop metadata, the packages and the
+# Windows setup all take them from here.
 set(TALLOWIN_NAME "Tallowin")
 set(TALLOWIN_VERSION "${PROJECT_VERSION}")                      # 1.2.0.9
 # The Debian package's version names the release it was built on, since its
@@ -30,3 +32,8 @@ set(TALLOWIN_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${_minor_zeros}${_minor}.${_
 set(TALLOWIN_DESCRIPTION "${PROJECT_DESCRIPTION}")           # Shows IP address and host name
 set(TALLOWIN_COMMENTS "Displays the IP address(es) and the host name for the system")
 set(TALLOWIN_APP_ID "org.tallowin.Tallowin")                 # reverse-DNS id for desktop files
+# Who makes it, as the packages, the Windows version records and the
+# installer's Add/Remove Programs entry name them; the copyright line is the
+# licence's own.
+set(TALLOWIN_COMPANY "The Tallowin developers")
+file(STRINGS "${PROJECT_SOURCE_DIR}/LICENSE" TALLOWIN_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)

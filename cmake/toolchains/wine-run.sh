@@ -77,8 +77,10 @@ export WINELOADER="$loader"
 export WINESERVER="$server"
 export WINEDEBUG=-all
 # No .NET or HTML engine is needed; without these overrides Wine offers to
-# download them while it makes the prefix.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# download them while it makes the prefix. Wine's menu builder stays off, so
+# that a shortcut made in the prefix (by the setup) writes nothing under the
+# Linux home folder.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine takes the user's locale (the short date) from these; every run gets a
 # United States English one (set on Wine's command line, since this machine
 # need not have that locale for itself).

@@ -8,6 +8,13 @@
 #include "backend/host_factory.h"
 #include "ui/shared_sysinfo.h"
 #include "ui/win32/program_loop.h"
+#include "ui/window_designs.h"
+
+// The setup finds a running program, to close it before replacing or
+// removing it, by its main window's caption, which it knows as the
+// program's name.
+static_assert(tallowin::ui::design::form1::kWindow.caption == TALLOWIN_NAME,
+              "the main window's caption is the program's name");
 
 namespace {
 
