@@ -19,11 +19,6 @@ include(${PROJECT_SOURCE_DIR}/data/icons/icons.cmake)
 # The package's name, in the lower case Debian asks for: tallowin.
 string(TOLOWER "${TALLOWIN_NAME}" TALLOWIN_PACKAGE_NAME)
 
-if(NOT TARGET Tallowin)
-    message(STATUS "Install: no Tallowin target in this build; nothing to install")
-    return()
-endif()
-
 if(WIN32)
     install(TARGETS Tallowin RUNTIME DESTINATION .)
     install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)

@@ -5,7 +5,7 @@
 # uninstaller. Included from the top-level CMakeLists.txt after
 # cmake/Packaging.cmake, whose package name it takes.
 include_guard(GLOBAL)
-if(NOT WIN32 OR NOT TARGET Tallowin)
+if(NOT WIN32)
     return()
 endif()
 include(${PROJECT_SOURCE_DIR}/data/icons/icons.cmake)

@@ -1,9 +1,9 @@
-# The program's name, version, maker and descriptions: the one place they
-# are written (the version in the project() call of the top-level
-# CMakeLists.txt, which sets PROJECT_VERSION). The Qt application, the
+# The program's name, version, maker and descriptions, each written once:
+# the name, version, description and home page in the project() call of the
+# top-level CMakeLists.txt, the rest here. The Qt application, the
 # Windows version records, the desktop metadata, the packages and the
 # Windows setup all take them from here.
-set(TALLOWIN_NAME "Tallowin")
+set(TALLOWIN_NAME "${PROJECT_NAME}")                            # Tallowin
 set(TALLOWIN_VERSION "${PROJECT_VERSION}")                      # 1.2.0.9
 # The Debian package's version names the release it was built on, since its
 # computed dependencies are that release's (Debian 13's Qt is libqt6core6t64):

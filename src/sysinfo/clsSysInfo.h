@@ -24,7 +24,8 @@ class clsSysInfo {
     // Shows the one-page system report in a modal message box and returns
     // when it is dismissed; shows "The computer did not respond" when the
     // management service cannot be bound, and nothing without a computer
-    // name. Every other failure is stepped over.
+    // name or when the tick counter cannot be read. Every other failure is
+    // stepped over.
     void Zin_SysInfo() noexcept;
 
     // The machine's IP addresses from the IP-enabled adapters: mode 0 the

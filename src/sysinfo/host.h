@@ -11,7 +11,6 @@
 #include <chrono>
 #include <cstdint>
 #include <expected>
-#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,37 +32,6 @@ struct HostError {
 
 template <class T>
 using HostResult = std::expected<T, HostError>;
-
-// How errors and results read in diagnostics and test failure messages:
-// error 13: "Type mismatch", or the value as PrintTo(HostValue) writes it
-// ("an object" or "no object" for a host object). GoogleTest finds these by
-// argument-dependent lookup.
-void PrintTo(const HostError& error, std::ostream* out);
-void PrintTo(const std::unexpected<HostError>& error, std::ostream* out);
-
-namespace printing {
-void text(std::string_view text, std::ostream* out);
-void number(std::int64_t number, std::ostream* out);
-void unsignedNumber(std::uint64_t number, std::ostream* out);
-void object(bool present, std::ostream* out);
-}  // namespace printing
-
-template <class T>
-void PrintTo(const HostResult<T>& result, std::ostream* out) {
-    if (!result) {
-        PrintTo(result.error(), out);
-    } else if constexpr (std::is_same_v<T, HostValue>) {
-        PrintTo(*result, out);
-    } else if constexpr (std::is_convertible_v<const T&, std::string_view>) {
-        printing::text(*result, out);
-    } else if constexpr (std::is_integral_v<T> && std::is_signed_v<T>) {
-        printing::number(*result, out);
-    } else if constexpr (std::is_integral_v<T>) {
-        printing::unsignedNumber(*result, out);
-    } else {
-        printing::object(*result != nullptr, out);
-    }
-}
 
 // Chains a step onto a result: the step runs on the value, a failure passes
 // through unchanged. (std::expected's own and_then arrives after g++ 12.)

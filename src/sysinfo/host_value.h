@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <expected>
-#include <iosfwd>
 #include <string>
 #include <variant>
 #include <vector>
@@ -25,12 +24,6 @@ using TextArray = std::vector<std::string>;
 using HostValue = std::variant<Null, std::string, std::int64_t, bool, TextArray>;
 
 [[nodiscard]] bool isNull(const HostValue& value);
-
-// How a value reads in diagnostics and test failure messages: Null, "text"
-// (quoted, with control characters escaped), 42, True, {"a", "b"}.
-// GoogleTest finds these by argument-dependent lookup.
-void PrintTo(Null, std::ostream* out);
-void PrintTo(const HostValue& value, std::ostream* out);
 
 // Assigning a value to a text variable: Null fails with 94 ("Invalid use of
 // Null"), an array with 13 ("Type mismatch"). Numbers become decimal digits,

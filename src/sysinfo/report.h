@@ -34,8 +34,8 @@ struct ReportFacts {
 [[nodiscard]] std::string composeReport(const ReportFacts& facts);
 
 // Gathers the facts and shows the report. Silent when the computer name is
-// empty; shows kNoResponseNotice when the management service cannot be
-// bound. Every other failure is stepped over.
+// empty or the tick counter cannot be read; shows kNoResponseNotice when the
+// management service cannot be bound. Every other failure is stepped over.
 void showSystemReport(Host& host);
 
 }  // namespace tallowin

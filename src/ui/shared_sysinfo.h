@@ -18,8 +18,6 @@ class SharedSysInfo {
         return *instance_;
     }
 
-    [[nodiscard]] bool created() const { return instance_.has_value(); }
-
   private:
     Host& host_;
     std::optional<clsSysInfo> instance_;

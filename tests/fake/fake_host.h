@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "host_printing.h"
 #include "sysinfo/host.h"
 
 namespace tallowin::fake {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "host_printing.h"
 #include "sysinfo/host.h"
 
 namespace tallowin::faults {

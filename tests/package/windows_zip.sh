@@ -5,7 +5,6 @@
 # (16x16, 32x32 and 48x48, 16 colours each).
 #
 # Usage: windows_zip.sh CPACK BUILD_DIR NAME ICO
-# Exits 77 (skipped) while the program has no icon resource at all.
 set -euo pipefail
 [ $# -eq 4 ] || { echo "usage: $0 CPACK BUILD_DIR NAME ICO" >&2; exit 2; }
 cpack="$1" build="$2" name="$3" ico="$4"
@@ -31,10 +30,7 @@ file -b "$exe" | grep -q '^PE32+\? executable [^(]*(GUI)' || fail "$name.exe is 
 
 # The icon: the program's first icon group, written out as an ICO, has the
 # same three images as data/icons/tallowin.ico.
-if ! wrestool -l --type=14 "$exe" | grep -q group_icon; then
-    echo "windows_zip: $name.exe has no icon resource yet; skipping the icon check"
-    exit 77
-fi
+wrestool -l --type=14 "$exe" | grep -q group_icon || fail "$name.exe has no icon resource"
 wrestool -x --type=14 "$exe" -o "$work/program.ico" ||
     fail "could not read the icon out of $name.exe"
 shape() { convert "$1" -format '%wx%h %z\n' info:; }

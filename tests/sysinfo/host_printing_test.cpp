@@ -1,3 +1,5 @@
+#include "host_printing.h"
+
 #include <gtest/gtest.h>
 
 #include "sysinfo/host.h"

@@ -1,5 +1,6 @@
 #include "sysinfo/report.h"
 
+#include "host_printing.h"
 #include "report_lines.h"
 #include "sysinfo_fixture.h"
 

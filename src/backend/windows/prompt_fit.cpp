@@ -5,7 +5,7 @@
 #include <memory>
 #include <type_traits>
 
-#include "backend/windows/desktop_metrics.h"
+#include "win32/desktop_metrics.h"
 
 namespace tallowin::windows_backend {
 

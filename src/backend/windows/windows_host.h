@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "backend/host_factory.h"
-#include "com_apartment.h"
 #include "sysinfo/host.h"
+#include "win32/com_apartment.h"
 
 namespace tallowin::windows_backend {
 
@@ -26,7 +26,7 @@ class WindowsHost final : public Host {
     HostResult<std::string> shortDate(std::chrono::year_month_day date) override;
 
   private:
-    ComApartment apartment_;
+    win32::ComApartment apartment_;
     MessageBoxFn showMessageBox_;
 };
 

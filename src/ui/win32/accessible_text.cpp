@@ -7,32 +7,20 @@
 
 #include <array>
 
+#include "win32/com_apartment.h"
 #include "win32/wide_text.h"
 
 namespace tallowin::ui::win32 {
 
 namespace {
 
-// COM for this thread while the service is used. The program's host has
-// usually started it already (then this only counts up and down); the
-// windows must not depend on that.
-class ComScope {
-  public:
-    ComScope() noexcept : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-  private:
-    HRESULT result_;
-};
-
-// Runs `use` with the annotation service, if the system has one.
+// Runs `use` with the annotation service, if the system has one. COM for
+// this thread while the service is used: the program's host has usually
+// started it already (then this only counts up and down); the windows must
+// not depend on that.
 template <typename Use>
 void withService(Use use) {
-    const ComScope com;
+    const tallowin::win32::ComApartment com;
     Microsoft::WRL::ComPtr<IAccPropServices> services;
     // (mingw-w64's header gives this interface no __uuidof: its IID by name.)
     if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,

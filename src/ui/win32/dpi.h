@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "backend/windows/desktop_metrics.h"
+#include "win32/desktop_metrics.h"
 
 namespace tallowin::ui::win32 {
 

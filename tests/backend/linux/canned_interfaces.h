@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "host_printing.h"
 #include "interface_dump.h"
 #include "interfaces.h"
 #include "netlink_messages.h"

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "host_printing.h"
 #include "linux_host.h"
 
 namespace tallowin::linux_backend::testing {

@@ -14,6 +14,7 @@
 #include <set>
 
 #include "backend/host_factory.h"
+#include "host_printing.h"
 
 namespace tallowin {
 namespace {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bstr.h"
+#include "host_printing.h"
 
 namespace tallowin::windows_backend {
 namespace {

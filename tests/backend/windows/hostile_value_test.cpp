@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host_printing.h"
 #include "hostile_text.h"
 #include "safe_array.h"
 #include "sysinfo/one_line.h"

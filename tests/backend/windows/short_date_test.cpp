@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "host_printing.h"
 #include "windows_host.h"
 
 namespace tallowin::windows_backend {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "bstr.h"
+#include "host_printing.h"
 #include "safe_array.h"
 #include "variant.h"
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "com_errors.h"
+#include "host_printing.h"
 #include "network_identity.h"
 #include "sysinfo/clsSysInfo.h"
 #include "sysinfo/host_errors.h"

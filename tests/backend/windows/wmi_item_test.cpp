@@ -10,6 +10,7 @@
 
 #include "bstr.h"
 #include "com_errors.h"
+#include "host_printing.h"
 #include "safe_array.h"
 #include "sysinfo/host_errors.h"
 #include "variant.h"

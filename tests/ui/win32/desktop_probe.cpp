@@ -29,10 +29,10 @@
 #include <vector>
 
 #include "bstr.h"
-#include "com_apartment.h"
 #include "network_identity.h"
 #include "ui/window_designs.h"
 #include "variant.h"
+#include "win32/com_apartment.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -58,7 +58,7 @@ void writeLine(const std::string& line) {
 }
 
 int networkProperty(const std::string& property) {
-    const windows_backend::ComApartment apartment;
+    const win32::ComApartment apartment;
     auto network = windows_backend::createNetworkIdentity();
     auto text = andThen(network, [&](const std::unique_ptr<NetworkIdentity>& object) {
         return andThen(object->property(property), toText);
@@ -193,7 +193,7 @@ int accessible(const std::wstring& caption) {
         }
         child = GetWindow(child, GW_HWNDNEXT);
     }
-    const windows_backend::ComApartment apartment;
+    const win32::ComApartment apartment;
     int failed = 0;
     for (const Row& row : rows) {
         const auto [text, result] = answer(row.window, row.ask);

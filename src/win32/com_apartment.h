@@ -1,10 +1,12 @@
 // COM for the calling thread, initialised apartment-threaded (the thread
-// that runs the windows) for as long as the owner lives.
+// that runs the windows) for as long as the owner lives. Whether it worked
+// is not asked: where COM is not initialised, every COM call that follows
+// fails with its own error (CO_E_NOTINITIALIZED), which the caller reports.
 #pragma once
 
 #include <objbase.h>
 
-namespace tallowin::windows_backend {
+namespace tallowin::win32 {
 
 class ComApartment {
   public:
@@ -18,10 +20,8 @@ class ComApartment {
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
 
-    [[nodiscard]] HRESULT result() const noexcept { return result_; }
-
   private:
     HRESULT result_;
 };
 
-}  // namespace tallowin::windows_backend
+}  // namespace tallowin::win32

@@ -1,4 +1,4 @@
-#include "backend/windows/desktop_metrics.h"
+#include "win32/desktop_metrics.h"
 
 namespace tallowin::win32 {
 

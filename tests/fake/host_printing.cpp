@@ -1,7 +1,7 @@
-// The diagnostic text of host values, errors and results.
-#include <ostream>
+// The text of host values, errors and results in test failure messages.
+#include "host_printing.h"
 
-#include "host.h"
+#include <ostream>
 
 namespace tallowin {
 
