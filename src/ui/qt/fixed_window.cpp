@@ -48,6 +48,18 @@ class NormalStateKeeper final : public QObject {
             leaveScreenAtOnce();
             return true;
         }
+        // The window system's word that the window is normal again: only
+        // then may its size be fixed. Until then a compositor may still be
+        // configuring it maximised, and a fixed-size frame sent in answer
+        // would end the program (Weston: "does not match the configured
+        // maximized state").
+        if (watched == watchedHandle_ && event->type() == QEvent::WindowStateChange &&
+            event->spontaneous() && askedNormal_ &&
+            (watchedHandle_->windowStates() & ~Qt::WindowStates(Qt::WindowActive)) ==
+                Qt::WindowNoState) {
+            confirmedNormal_ = true;
+            takeOwnSizeBackWhenNormal();
+        }
         if (watched == &window_) {
             // The native window exists from the first showing on.
             if (event->type() == QEvent::Show) {
@@ -75,12 +87,8 @@ class NormalStateKeeper final : public QObject {
                     QTimer::singleShot(0, this, [this] { becomeNormal(); });
                 }
             }
-            // Normal again at its own size, once asked to be: the window
-            // system has put it back, and the size can be fixed again.
-            if ((event->type() == QEvent::Resize || event->type() == QEvent::WindowStateChange) &&
-                askedNormal_ && window_.windowState() == Qt::WindowNoState &&
-                window_.size() == ownSize_) {
-                takeOwnSizeBack();
+            if (event->type() == QEvent::Resize || event->type() == QEvent::WindowStateChange) {
+                takeOwnSizeBackWhenNormal();
             }
         }
         return QObject::eventFilter(watched, event);
@@ -147,6 +155,7 @@ class NormalStateKeeper final : public QObject {
     // alone.
     void becomeNormal() {
         askedNormal_ = true;
+        confirmedNormal_ = false;
         if (window_.windowState() != Qt::WindowNoState) {
             window_.setWindowState(Qt::WindowNoState);
         } else if (QWindow* handle = window_.windowHandle()) {
@@ -154,8 +163,18 @@ class NormalStateKeeper final : public QObject {
         }
     }
 
+    // Normal again at its own size, once asked to be and the window system
+    // has said so: the window is back, and the size can be fixed again.
+    void takeOwnSizeBackWhenNormal() {
+        if (askedNormal_ && confirmedNormal_ && window_.windowState() == Qt::WindowNoState &&
+            window_.size() == ownSize_) {
+            takeOwnSizeBack();
+        }
+    }
+
     void takeOwnSizeBack() {
         askedNormal_ = false;
+        confirmedNormal_ = false;
         if (!ownSize_.isValid()) return;
         window_.setFixedSize(ownSize_);
         ownSize_ = QSize();
@@ -248,6 +267,7 @@ class NormalStateKeeper final : public QObject {
     int designWidth_ = 0;
     QSize ownSize_;  // valid while the window's size is free
     bool askedNormal_ = false;
+    bool confirmedNormal_ = false;  // the window system has said so since askedNormal_
 };
 
 }  // namespace

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QEvent>
+#include <QObject>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -63,6 +65,29 @@ inline bool hasDesignedFixedSize(const QWidget& window, QSize designed) {
                                                      window.width() >= designed.width()
                                                : window.size() == designed;
     return sized && window.minimumSize() == window.size() && window.maximumSize() == window.size();
+}
+
+// Asks the window system for a state, as its own title bar would, and waits
+// until the window system has confirmed it by reporting it back. (A
+// compositor never reports a minimised state, so that request is not
+// waited for.)
+inline bool askWindowSystemFor(QWidget& window, Qt::WindowState state) {
+    struct Reports final : QObject {
+        Qt::WindowStates reported;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::WindowStateChange && event->spontaneous()) {
+                reported |= static_cast<QWindow*>(watched)->windowStates();
+            }
+            return false;
+        }
+    } reports;
+    QWindow* handle = window.windowHandle();
+    handle->installEventFilter(&reports);
+    handle->setWindowStates(state);
+    const bool confirmed = state == Qt::WindowMinimized ||
+                           QTest::qWaitFor([&] { return (reports.reported & state) != 0; });
+    handle->removeEventFilter(&reports);
+    return confirmed;
 }
 
 }  // namespace tallowin::testing
