@@ -43,6 +43,12 @@ inline const std::array kHostileTexts{
                 "abcdefghi"},
     HostileText{"zero-width and format characters", "p\u200Bc\u200C\u200D\u2060\uFEFF-7\u00AD",
                 "pc-7"},
+    // The first and the last code point of every removed range.
+    HostileText{"edges of the removed ranges",
+                std::string{"a\0\x1F", 3} +
+                    "\x7F\u009F\u00AD\u061C\u180E\u200B\u200F\u202A\u202E\u2060\u2064\u2066"
+                    "\u206F\uFEFF\uFFF9\uFFFB\U000E0001\U000E0020\U000E007Fb",
+                "ab"},
     HostileText{"not UTF-8", "pc-\xff\xfe", "pc-\uFFFD\uFFFD"},
     HostileText{"any script", "Сервер-7 Société 東京 مرحبا 👍🏽",
                 "Сервер-7 Société 東京 مرحبا 👍🏽"},
