@@ -130,7 +130,7 @@ std::expected<void, int> receiveDump(mnl_socket& socket, std::uint32_t sequence,
     }
 }
 
-std::expected<std::vector<NetInterface>, int> dumpOnce(RouteLookup routeLookup) {
+InterfaceListing dumpOnce(RouteLookup routeLookup) {
     const Socket socket = openSocket();
     if (!socket) {
         return std::unexpected(errno);
@@ -159,18 +159,11 @@ class SystemInterfaceSource final : public InterfaceSource {
     explicit SystemInterfaceSource(RouteLookup routeLookup) : routeLookup_(routeLookup) {}
 
     HostResult<std::vector<NetInterface>> interfaces() override {
-        int error = 0;
-        for (int attempt = 0; attempt < kAttempts; ++attempt) {
-            auto listed = dumpOnce(routeLookup_);
-            if (listed) {
-                return std::move(*listed);
-            }
-            error = listed.error();
-            if (error != EINTR) {
-                break;
-            }
+        auto listed = listedUntilWhole([this] { return dumpOnce(routeLookup_); });
+        if (!listed) {
+            return std::unexpected(cannotList(listed.error()));
         }
-        return std::unexpected(cannotList(error));
+        return std::move(*listed);
     }
 
   private:
@@ -178,6 +171,17 @@ class SystemInterfaceSource final : public InterfaceSource {
 };
 
 }  // namespace
+
+InterfaceListing listedUntilWhole(const std::function<InterfaceListing()>& dumpOnce) {
+    InterfaceListing listed = std::unexpected(EINTR);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        listed = dumpOnce();
+        if (listed || listed.error() != EINTR) {
+            break;
+        }
+    }
+    return listed;
+}
 
 void RouteLookupSocket::Close::operator()(mnl_socket* socket) const noexcept {
     mnl_socket_close(socket);

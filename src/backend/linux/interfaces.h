@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +42,14 @@ class InterfaceSource {
     // on the interface the kernel gives it to; at most one is the routed one.
     [[nodiscard]] virtual HostResult<std::vector<NetInterface>> interfaces() = 0;
 };
+
+// One listing of the interfaces, or the errno that ended it.
+using InterfaceListing = std::expected<std::vector<NetInterface>, int>;
+
+// Lists by `dumpOnce` until a listing is whole: a dump that the kernel marks
+// as interrupted by a change (EINTR) is asked again, three times in all; any
+// other error ends the listing at once.
+[[nodiscard]] InterfaceListing listedUntilWhole(const std::function<InterfaceListing()>& dumpOnce);
 
 // Whether the system's source asks the kernel which link it routes through;
 // without, no interface is marked as routed (the benchmarks compare both).
