@@ -163,5 +163,29 @@ TEST(TheInterfaceDump, EndsOnlyAtTheDumpsEndAndPassesTheKernelsErrorOn) {
     }
 }
 
+// Only a dump that the kernel marks as interrupted is asked again; each
+// dump after the first reads as whole.
+TEST(TheInterfaceListing, AsksAgainOnlyForADumpInterruptedByAChange) {
+    const NetlinkMessages whole = NetlinkMessages().link(2, "eth0").done();
+    const NetlinkMessages interrupted = NetlinkMessages().interrupted().link(2, "eth0").done();
+    const NetlinkMessages refused = NetlinkMessages().error(EPERM);
+    struct Case {
+        const NetlinkMessages& first;  // the kernel's answer to the first dump
+        int error;                     // the listing's, 0 for none
+        std::size_t asked;
+    };
+    for (const Case& c : {Case{interrupted, 0, 2}, Case{refused, EPERM, 1}}) {
+        std::size_t asked = 0;
+        const auto listed = listedUntilWhole([&]() -> InterfaceListing {
+            InterfaceDump dump;
+            const auto progress = dump.take((asked++ == 0 ? c.first : whole).bytes());
+            if (!progress) return std::unexpected(progress.error());
+            return std::move(dump).interfaces();
+        });
+        EXPECT_EQ(listed ? 0 : listed.error(), c.error);
+        EXPECT_EQ(asked, c.asked);
+    }
+}
+
 }  // namespace
 }  // namespace tallowin::linux_backend

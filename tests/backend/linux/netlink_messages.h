@@ -79,6 +79,13 @@ class NetlinkMessages {
         return append(message);
     }
 
+    // The kernel's mark, on every message from here on, of a dump that a
+    // change interrupted.
+    NetlinkMessages& interrupted() {
+        flags_ |= NLM_F_DUMP_INTR;
+        return *this;
+    }
+
     [[nodiscard]] std::span<const std::byte> bytes() const {
         return std::as_bytes(std::span(words_));
     }
@@ -123,13 +130,15 @@ class NetlinkMessages {
         mnl_attr_put(message.get(), type, family == AF_INET ? 4 : 16, bytes.data());
     }
 
-    NetlinkMessages& append(const Message& message) {
+    NetlinkMessages& append(Message& message) {
+        message.get()->nlmsg_flags |= flags_;
         const auto words = message.words();
         words_.insert(words_.end(), words.begin(), words.end());
         return *this;
     }
 
     std::vector<std::uint32_t> words_;
+    std::uint16_t flags_ = 0;
 };
 
 }  // namespace tallowin::linux_backend::testing
