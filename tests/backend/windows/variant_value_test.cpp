@@ -66,6 +66,8 @@ TEST(VariantValue, turnsScalarsIntoHostValues) {
               HostValue{true});
     EXPECT_EQ(converted(scalar(VT_BOOL, [](VARIANT& v) { v.boolVal = VARIANT_FALSE; })),
               HostValue{false});
+    // Any other value than VARIANT_FALSE is true, as VARIANT_TRUE (-1) is.
+    EXPECT_EQ(converted(scalar(VT_BOOL, [](VARIANT& v) { v.boolVal = 1; })), HostValue{true});
 }
 
 TEST(VariantValue, leavesOtherTypesToTheHostsConversionToText) {
