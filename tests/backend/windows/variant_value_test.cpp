@@ -88,6 +88,7 @@ TEST(VariantValue, turnsArraysOfTextIntoTextArrays) {
     const HostValue addresses{TextArray{"192.0.2.7", "fe80::1"}};
     EXPECT_EQ(converted(holding(texts({L"192.0.2.7", L"fe80::1"}), VT_BSTR)), addresses);
     EXPECT_EQ(converted(holding(texts({}, 0), VT_BSTR)), HostValue{TextArray{}});
+    EXPECT_EQ(converted(holding(texts({L"192.0.2.7", L"fe80::1"}, 1), VT_BSTR)), addresses);
 
     // An array of variants: text, Null and a number.
     SAFEARRAYBOUND bound{3, 0};
