@@ -371,12 +371,15 @@ void Form1Test::textBoxTellsAssistiveTechnologyWhatItHolds() {
 
 void Form1Test::aDoubleClickTakesTheWholeAddressOrName_data() {
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("at");  // the character clicked
+    QTest::addColumn<int>("at");  // the caret position clicked beside
+    QTest::addColumn<int>("dx");  // right of it, on the next character; left, on the one before
     QTest::addColumn<QString>("selected");
-    QTest::newRow("IPv4 address") << "192.0.2.2    PC7" << 4 << "192.0.2.2";
-    QTest::newRow("IPv6 address") << "fe80::1%2    PC7" << 6 << "fe80::1%2";
-    QTest::newRow("the name") << "192.0.2.2    PC-7.lan" << 15 << "PC-7.lan";
-    QTest::newRow("the four blanks") << "192.0.2.2    PC7" << 11 << "    ";
+    QTest::newRow("IPv4 address") << "192.0.2.2    PC7" << 4 << 2 << "192.0.2.2";
+    QTest::newRow("IPv6 address") << "fe80::1%2    PC7" << 6 << 2 << "fe80::1%2";
+    QTest::newRow("the name") << "192.0.2.2    PC-7.lan" << 15 << 2 << "PC-7.lan";
+    QTest::newRow("the four blanks") << "192.0.2.2    PC7" << 11 << 2 << "    ";
+    QTest::newRow("the right half of the last character")
+        << "192.0.2.2    PC7" << 9 << -2 << "192.0.2.2";
 }
 
 // As the classic edit control does, where Qt's word boundaries stop at each
@@ -384,6 +387,7 @@ void Form1Test::aDoubleClickTakesTheWholeAddressOrName_data() {
 void Form1Test::aDoubleClickTakesTheWholeAddressOrName() {
     QFETCH(QString, shown);
     QFETCH(int, at);
+    QFETCH(int, dx);
     QFETCH(QString, selected);
     Machine machine("PC7");
     Form1 form(machine.service);
@@ -394,7 +398,7 @@ void Form1Test::aDoubleClickTakesTheWholeAddressOrName() {
 
     QTextCursor cursor(line->document());
     cursor.setPosition(at);
-    const QPoint onCharacter = line->cursorRect(cursor).center() + QPoint(2, 0);
+    const QPoint onCharacter = line->cursorRect(cursor).center() + QPoint(dx, 0);
     QTest::mouseDClick(line->viewport(), Qt::LeftButton, {}, onCharacter);
 
     QCOMPARE(line->textCursor().selectedText(), selected);
