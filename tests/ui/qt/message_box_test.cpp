@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
@@ -117,6 +118,7 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
     QWidget* parent = nullptr;
     qsizetype buttons = 0;
     bool fits = false;
+    bool wraps = true;
     QString copied;
     QTimer poll;
     poll.setInterval(10);
@@ -131,6 +133,7 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
         buttons = box->buttons().size();
         const QRect screen = box->screen()->availableGeometry();
         fits = screen.contains(box->frameGeometry()) && screen.contains(box->geometry());
+        wraps = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->wordWrap();
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         copied = QGuiApplication::clipboard()->text();
         box->buttons().constFirst()->click();
@@ -155,6 +158,7 @@ void MessageBoxTest::isModalToTheActiveWindowAndAnswersOk() {
     QCOMPARE(parent, &owner);
     QCOMPARE(buttons, 1);
     QVERIFY(fits);
+    QVERIFY(!wraps);  // each line shortened to fit, never broken in two
     QCOMPARE(copied, QString(prompt).replace("\r\n", "\n"));
 }
 
