@@ -168,6 +168,9 @@ TEST(MessageBoxes, fitTheScreenHoweverLongThePrompt) {
         {"60,000 characters on one line", std::string(60'000, 'M')},
         {"twelve lines of 256 characters", lines(12, std::string(256, 'W'))},
         {"a thousand lines", lines(1000, "System Name:  PC7")},
+        // Two long words a line, which the box breaks between them.
+        {"a thousand lines the box wraps",
+         lines(1000, std::string(20, 'W') + ' ' + std::string(20, 'W'))},
     };
     RECT area{};
     ASSERT_NE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0), FALSE);
