@@ -115,17 +115,9 @@ start_session_bus() {
 }
 
 stop_compositor() {
-    if [ -n "$compositor_pid" ] && ! ended "$compositor_pid"; then
-        kill "$compositor_pid" 2>/dev/null || true
-        wait_ended "$compositor_pid" 50 || kill -9 "$compositor_pid" 2>/dev/null || true
-        wait "$compositor_pid" 2>/dev/null || true
-    fi
+    stop_process "$compositor_pid"
     compositor_pid=""
-    # Not a child of this shell: it forked away.
-    if [ -n "$compositor_bus_pid" ]; then
-        kill "$compositor_bus_pid" 2>/dev/null || true
-        wait_ended "$compositor_bus_pid" 50 || kill -9 "$compositor_bus_pid" 2>/dev/null || true
-    fi
+    stop_process "$compositor_bus_pid"  # forked away: not reaped here
     compositor_bus_pid=""
     stop_xvfb
     [ -z "$compositor_dir" ] || rm -rf "$compositor_dir"

@@ -39,11 +39,13 @@ ended() { ! kill -0 "$1" 2>/dev/null; }
 # Waits up to $2 tenths of a second for the process $1 to end.
 wait_ended() { wait_for "$2" ended "$1"; }
 
-# Ends the process $1 (a child of this shell) if it still runs, and reaps it.
-# An empty $1 is nothing to end.
+# Ends the process $1 if it still runs: asked first, killed after five
+# seconds, and reaped when it is a child of this shell. An empty $1 is
+# nothing to end.
 stop_process() {
     if [ -n "$1" ] && ! ended "$1"; then
         kill "$1" 2>/dev/null || true
+        wait_ended "$1" 50 || kill -9 "$1" 2>/dev/null || true
         wait "$1" 2>/dev/null || true
     fi
 }

@@ -25,11 +25,7 @@ start_weston() {
 }
 
 stop_weston() {
-    if [ -n "$weston_pid" ] && ! ended "$weston_pid"; then
-        kill "$weston_pid" 2>/dev/null || true
-        wait_ended "$weston_pid" 50 || kill -9 "$weston_pid" 2>/dev/null || true
-        wait "$weston_pid" 2>/dev/null || true
-    fi
+    stop_process "$weston_pid"
     weston_pid=""
     stop_xvfb
     [ -z "$weston_runtime" ] || rm -rf "$weston_runtime"

@@ -6,10 +6,14 @@
 #include <type_traits>
 
 #include "win32/desktop_metrics.h"
+#include "win32/gdi.h"
 
 namespace tallowin::windows_backend {
 
 namespace {
+
+using win32::Font;
+using win32::MemoryDc;
 
 constexpr wchar_t kCutMark = L'\u2026';  // "…"
 constexpr std::wstring_view kLineBreaks = L"\r\n";
@@ -45,18 +49,8 @@ std::size_t breakLength(std::wstring_view text, std::size_t at) {
     return text.substr(at).starts_with(L"\r\n") ? 2 : 1;
 }
 
-// Owners of the GDI objects that measure the text: a memory DC, the font,
-// and the font's selection into the DC, undone before the font goes.
-struct DeleteDc {
-    void operator()(HDC dc) const noexcept { DeleteDC(dc); }
-};
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDc>;
-
-struct DeleteFont {
-    void operator()(HFONT font) const noexcept { DeleteObject(font); }
-};
-using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, DeleteFont>;
-
+// The font's selection into the DC that measures the text, undone before the
+// font goes.
 class Selection {
   public:
     Selection(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(SelectObject(dc, object)) {}

@@ -10,10 +10,13 @@
 
 #include <span>
 
-#include "ui/win32/gdi.h"
 #include "ui/win32/twips.h"
+#include "win32/gdi.h"
 
 namespace tallowin::ui::win32 {
+
+using tallowin::win32::Font;
+using tallowin::win32::Icon;
 
 // A control of the design and its id. Text boxes use the text-box font,
 // the others the window font.

@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
-#include "ui/win32/gdi.h"
+#include "win32/gdi.h"
 
 namespace tallowin::ui::win32 {
+
+using tallowin::win32::Font;
 
 inline constexpr wchar_t kTextBoxFace[] = L"MS Sans Serif";
 inline constexpr double kTextBoxPoints = 13.5;

@@ -1,5 +1,6 @@
-// Owners for the GDI and USER objects the windows make: fonts and icons are
-// deleted when their owner goes.
+// Owners for the GDI and USER objects that the windows and the back end's
+// measuring make: fonts, icons and memory device contexts are deleted when
+// their owner goes.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +8,7 @@
 #include <memory>
 #include <type_traits>
 
-namespace tallowin::ui::win32 {
+namespace tallowin::win32 {
 
 struct DeleteFont {
     void operator()(HFONT font) const noexcept { DeleteObject(font); }
@@ -19,4 +20,9 @@ struct DestroyIconDeleter {
 };
 using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, DestroyIconDeleter>;
 
-}  // namespace tallowin::ui::win32
+struct DeleteDc {
+    void operator()(HDC dc) const noexcept { DeleteDC(dc); }
+};
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDc>;
+
+}  // namespace tallowin::win32
