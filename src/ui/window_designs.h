@@ -2,10 +2,10 @@
 // and control places in twips (1/1440 inch; 15 twips make a pixel at 96
 // DPI), controls in tab order, the buttons that Enter and Esc press, and
 // what screen readers call the text boxes.
-// Both front ends draw from these, so captions, sizes, places and order
-// cannot drift apart; the text boxes' font and colour and the twips-to-pixels
-// rule are still each front end's own (qt/text_box_font.cpp, win32/fonts.h;
-// both form1.cpp; both twips.h).
+// Both front ends draw from these, scaled by one rule (twips.h), so
+// captions, sizes, places and order cannot drift apart; the text boxes' font
+// and colour are still each front end's own (qt/text_box_font.cpp,
+// win32/fonts.h; both form1.cpp).
 #pragma once
 
 #include <array>

@@ -10,7 +10,7 @@
 
 #include <span>
 
-#include "ui/win32/twips.h"
+#include "ui/twips.h"
 #include "win32/gdi.h"
 
 namespace tallowin::ui::win32 {

@@ -4,7 +4,7 @@
 #include "ui/win32/edit_text.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/placement.h"
-#include "ui/win32/twips.h"
+#include "ui/twips.h"
 
 namespace tallowin::ui::win32 {
 namespace {

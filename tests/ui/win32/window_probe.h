@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/win32/twips.h"
+#include "ui/twips.h"
 
 namespace tallowin::ui::win32::test {
 

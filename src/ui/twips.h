@@ -1,12 +1,17 @@
-// Window and control sizes are designed in twips (1/1440 inch). At the
-// window's DPI a twip is dpi/1440 pixels: 15 twips make a pixel at 96 DPI.
+// Window and control sizes are designed in twips (1/1440 inch). At a DPI a
+// twip is dpi/1440 pixels: 15 twips make a pixel at 96 DPI, the DPI of the
+// pixels that Qt measures widgets in (and scales for high-DPI screens
+// itself); the Win32 windows scale to their monitor's DPI. One rule for both
+// front ends.
 #pragma once
 
 #include "ui/window_designs.h"
 
-namespace tallowin::ui::win32 {
+namespace tallowin::ui {
 
 inline constexpr int kTwipsPerInch = 1440;
+// The DPI at which 15 twips make one pixel, and Qt's device-independent pixel.
+inline constexpr unsigned kStandardDpi = 96;
 
 [[nodiscard]] constexpr int twipsToPixels(int twips, unsigned dpi) {
     const long long scaled = static_cast<long long>(twips) * dpi;
@@ -34,4 +39,4 @@ struct PixelRect {
             twipsToPixels(rect.top + rect.height, dpi) - top};
 }
 
-}  // namespace tallowin::ui::win32
+}  // namespace tallowin::ui
