@@ -2,10 +2,9 @@
 // and control places in twips (1/1440 inch; 15 twips make a pixel at 96
 // DPI), controls in tab order, the buttons that Enter and Esc press, and
 // what screen readers call the text boxes.
-// Both front ends draw from these, scaled by one rule (twips.h), so
-// captions, sizes, places and order cannot drift apart; the text boxes' font
-// and colour are still each front end's own (qt/text_box_font.cpp,
-// win32/fonts.h; both form1.cpp).
+// Both front ends draw from these alone, scaled by one rule (twips.h), so
+// the windows cannot drift apart. (The face that stands in for "MS Sans
+// Serif" is each platform's own.)
 #pragma once
 
 #include <array>
@@ -22,6 +21,13 @@ struct TwipsRect {
     int height = 0;
 };
 
+// What a text box is drawn on: the colour of text boxes, or of button faces.
+enum class Background { textBox, buttonFace };
+
+// The text boxes' size, in the sans-serif face the platform stands in for
+// "MS Sans Serif".
+inline constexpr double kTextBoxPoints = 13.5;
+
 struct Control {
     std::string_view name;     // Text1, cmdOK, ...
     std::string_view caption;  // a button's, "&" before its access key; none for a text box
@@ -35,6 +41,7 @@ struct Control {
     // own, and what it says of it; a button is called by its caption.
     std::string_view accessibleName = {};
     std::string_view accessibleDescription = {};
+    Background background = Background::textBox;  // a text box's
 };
 
 struct Window {
@@ -53,7 +60,8 @@ inline constexpr Control kText1{
     .textBox = true,
     .tabStop = false,
     .accessibleName = "IP address and computer name",
-    .accessibleDescription = "The first IP address of this computer and its name"};
+    .accessibleDescription = "The first IP address of this computer and its name",
+    .background = Background::buttonFace};
 inline constexpr Control kCmdSysInfo{.name = "cmdSysInfo",
                                      .caption = "System Information",
                                      .place = {120, 1560, 1095, 495},

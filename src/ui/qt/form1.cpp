@@ -1,6 +1,5 @@
 #include "ui/qt/form1.h"
 
-#include <QPalette>
 #include <QString>
 
 #include "ui/main_window_logic.h"
@@ -13,19 +12,6 @@
 #include "ui/window_designs.h"
 
 namespace tallowin::ui::qt {
-
-namespace {
-
-// Text1's background is the colour of button faces, in every state.
-void paintWithButtonFace(QWidget& widget) {
-    QPalette palette = widget.palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Button));
-    }
-    widget.setPalette(palette);
-}
-
-}  // namespace
 
 Form1::Form1(SharedSysInfo& service, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -41,7 +27,6 @@ void Form1::createControls() {
     // Created in tab order. Text1: the text line, on the colour of button
     // faces.
     text1_ = new TextBox(design::form1::kText1, this);
-    paintWithButtonFace(*text1_);
     // The buttons keep the window's own font.
     cmdSysInfo_ = addButton(*this, design::form1::kCmdSysInfo);
     cmdShowAll_ = addButton(*this, design::form1::kCmdShowAll);

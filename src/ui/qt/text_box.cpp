@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -36,6 +37,14 @@ TextBox::TextBox(const design::Control& control, QWidget* parent) : QPlainTextEd
     // box, so the wrapping width stays the same however long the text is.
     setVerticalScrollBarPolicy(control.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     setFont(textBoxFont());
+    if (control.background == design::Background::buttonFace) {
+        // The colour of button faces, in every state.
+        QPalette palette = this->palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Button));
+        }
+        setPalette(palette);
+    }
 }
 
 void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {

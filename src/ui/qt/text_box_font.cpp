@@ -2,11 +2,9 @@
 
 #include <QString>
 
-namespace tallowin::ui::qt {
+#include "ui/window_designs.h"
 
-namespace {
-constexpr double kTextBoxPointSize = 13.5;
-}  // namespace
+namespace tallowin::ui::qt {
 
 QFont textBoxFont() {
     // "Sans Serif" is a generic family that fontconfig and the other font
@@ -14,7 +12,7 @@ QFont textBoxFont() {
     // the same where the family name is unknown.
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(kTextBoxPointSize);
+    font.setPointSizeF(design::kTextBoxPoints);
     return font;
 }
 

@@ -159,7 +159,19 @@ void Dialog::applyDpi(UINT dpi, const RECT* suggested) {
     }
 }
 
-HBRUSH Dialog::onTextBoxColour(HDC /*dc*/, HWND /*control*/) { return nullptr; }
+HBRUSH Dialog::onTextBoxColour(HDC dc, HWND box) {
+    // Each text box on its designed colour, read-only or not (a read-only
+    // edit control is otherwise grey).
+    for (const auto& [id, item] : design_.controls) {
+        if (control(id) != box) continue;
+        const int colour =
+            item.background == design::Background::buttonFace ? COLOR_BTNFACE : COLOR_WINDOW;
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(colour));
+        return GetSysColorBrush(colour);
+    }
+    return nullptr;
+}
 
 INT_PTR CALLBACK Dialog::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Dialog* self = nullptr;

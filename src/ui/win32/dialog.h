@@ -72,10 +72,10 @@ class Dialog {
     // The close box or the system's close command.
     virtual void onClose() = 0;
     virtual void onDestroy() {}
-    // The background of a read-only text box; null for the default.
-    virtual HBRUSH onTextBoxColour(HDC dc, HWND control);
 
   private:
+    // A text box's colours as designed; null for another control.
+    HBRUSH onTextBoxColour(HDC dc, HWND box);
     static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
     void applyDpi(UINT dpi, const RECT* suggested);

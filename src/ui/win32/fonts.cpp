@@ -17,7 +17,7 @@ LONG fontHeight(double points, UINT dpi) {
 
 Font textBoxFont(UINT dpi) {
     LOGFONTW font{};
-    font.lfHeight = fontHeight(kTextBoxPoints, dpi);
+    font.lfHeight = fontHeight(design::kTextBoxPoints, dpi);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;

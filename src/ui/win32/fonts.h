@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "ui/window_designs.h"
 #include "win32/gdi.h"
 
 namespace tallowin::ui::win32 {
@@ -11,7 +12,6 @@ namespace tallowin::ui::win32 {
 using tallowin::win32::Font;
 
 inline constexpr wchar_t kTextBoxFace[] = L"MS Sans Serif";
-inline constexpr double kTextBoxPoints = 13.5;
 
 // The height of a font of `points` at a DPI, as LOGFONT writes it (negative:
 // the character height without internal leading).

@@ -88,13 +88,6 @@ void Form1::onDestroy() {
     if (onClosed_) onClosed_();
 }
 
-HBRUSH Form1::onTextBoxColour(HDC dc, HWND /*control*/) {
-    // Text1 is drawn on the colour of button faces.
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return GetSysColorBrush(COLOR_BTNFACE);
-}
-
 void Form1::cmdSysInfo_Click() { service_.get().Zin_SysInfo(); }
 
 void Form1::cmdShowAll_Click() {

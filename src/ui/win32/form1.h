@@ -31,7 +31,6 @@ class Form1 final : public Dialog {
     void onCommand(int id) override;
     void onClose() override;
     void onDestroy() override;
-    HBRUSH onTextBoxColour(HDC dc, HWND control) override;
 
     // The load step: asks the service for the address count, the first
     // address and the computer name, and fills the window with them.

@@ -66,14 +66,6 @@ void Form2::onCommand(int id) {
 
 void Form2::onClose() { cmdOK_Click(); }
 
-HBRUSH Form2::onTextBoxColour(HDC dc, HWND /*control*/) {
-    // The list keeps the default background of text boxes, not the grey of
-    // a read-only one.
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    return GetSysColorBrush(COLOR_WINDOW);
-}
-
 void Form2::cmdOK_Click() { endModal(IDOK); }
 
 }  // namespace tallowin::ui::win32

@@ -23,7 +23,6 @@ class Form2 final : public Dialog {
     void onInit() override;
     void onCommand(int id) override;
     void onClose() override;
-    HBRUSH onTextBoxColour(HDC dc, HWND control) override;
 
     // The load step: extends the caption with the computer name and fills
     // the list with the machine's addresses.

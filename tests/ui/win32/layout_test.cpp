@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "ui/twips.h"
 #include "ui/win32/designs.h"
 #include "ui/win32/edit_text.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/placement.h"
-#include "ui/twips.h"
 
 namespace tallowin::ui::win32 {
 namespace {
@@ -34,9 +34,9 @@ TEST(Twips, placeControlsSoThatTheirEdgesScaleToo) {
 }
 
 TEST(Fonts, textBoxesUse13AndAHalfPoints) {
-    EXPECT_EQ(fontHeight(kTextBoxPoints, 96), -18);
-    EXPECT_EQ(fontHeight(kTextBoxPoints, 144), -27);
-    EXPECT_EQ(fontHeight(kTextBoxPoints, 120), -23);  // 22.5 rounds away from zero
+    EXPECT_EQ(fontHeight(design::kTextBoxPoints, 96), -18);
+    EXPECT_EQ(fontHeight(design::kTextBoxPoints, 144), -27);
+    EXPECT_EQ(fontHeight(design::kTextBoxPoints, 120), -23);  // 22.5 rounds away from zero
 }
 
 TEST(Placement, centresAWindowOnAnotherWithinTheWorkArea) {
