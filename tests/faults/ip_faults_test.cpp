@@ -23,12 +23,13 @@
 #include "fault_sets.h"
 #include "faulted_host.h"
 #include "sysinfo/clsSysInfo.h"
+#include "sysinfo/ip_addresses.h"
 #include "sysinfo/wmi_names.h"
 
 namespace tallowin::faults {
 namespace {
 
-constexpr std::string_view kGaveUp = "Error in IP Address";
+constexpr std::string_view kGaveUp = kIpAddressErrorText;
 constexpr std::size_t kLargestSet = 5;
 
 // The machine: an adapter whose first address is unset, one without

@@ -27,6 +27,7 @@
 #include "faulted_host.h"
 #include "report_lines.h"
 #include "sysinfo/clsSysInfo.h"
+#include "sysinfo/report.h"
 #include "sysinfo/wmi_names.h"
 
 namespace tallowin::faults {
@@ -168,7 +169,7 @@ void checkRun(const fake::FakeHost& host, const std::vector<Logged>& logged) {
         const auto notice = failed(logged, "MsgBox")
                                 ? std::vector<fake::MessageBoxCall>{}
                                 : std::vector<fake::MessageBoxCall>{
-                                      {"The computer did not respond", 0, std::nullopt}};
+                                      {std::string{kNoResponseNotice}, 0, std::nullopt}};
         EXPECT_EQ(boxes, notice);
         EXPECT_FALSE(std::ranges::any_of(
             logged, [](const Logged& entry) { return entry.operation.starts_with("ExecQuery"); }));
@@ -198,7 +199,7 @@ void checkRun(const fake::FakeHost& host, const std::vector<Logged>& logged) {
         return;
     }
     ASSERT_EQ(boxes.size(), 1U);
-    EXPECT_EQ(boxes[0].title, std::optional<std::string>{"System Information"});
+    EXPECT_EQ(boxes[0].title, std::optional<std::string>{kReportTitle});
     EXPECT_EQ(boxes[0].style, 65280);
     checkReport(boxes[0].prompt, logged);
     const auto shownAt = firstInLog(host, "MsgBox");

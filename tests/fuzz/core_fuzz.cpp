@@ -24,7 +24,9 @@
 #include "report_lines.h"
 #include "sysinfo/clsSysInfo.h"
 #include "sysinfo/identity.h"
+#include "sysinfo/ip_addresses.h"
 #include "sysinfo/one_line.h"
+#include "sysinfo/report.h"
 #include "sysinfo/wmi_names.h"
 #include "utf8_check.h"
 
@@ -187,7 +189,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::int32_t mode = modes[input.below(std::size(modes))];
             answer = service.Zin_GetIP(mode);
             if (mode == 2) {
-                require(answer.empty() || isDigits(answer) || answer == "Error in IP Address",
+                require(answer.empty() || isDigits(answer) || answer == kIpAddressErrorText,
                         "mode 2 answers digits, empty text or the error text");
             } else if (mode != 0 && answer.ends_with("\r\n")) {
                 require(scenario.emptyAddress,
@@ -225,11 +227,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const auto& boxes = host.messageBoxes();
             require(boxes.size() <= 1, "at most one box");
             if (boxes.size() == 1 && boxes[0].title) {
-                require(*boxes[0].title == "System Information", "the report's title");
+                require(*boxes[0].title == kReportTitle, "the report's title");
                 checkReport(boxes[0]);
             } else if (boxes.size() == 1) {
-                require(boxes[0].prompt == "The computer did not respond" && boxes[0].style == 0,
-                        "the notice");
+                require(boxes[0].prompt == kNoResponseNotice && boxes[0].style == 0, "the notice");
             }
             break;
         }

@@ -12,6 +12,7 @@
 #include "fixture_host.h"
 #include "report_lines.h"
 #include "sysinfo/clsSysInfo.h"
+#include "sysinfo/report.h"
 
 namespace tallowin::linux_backend::testing {
 namespace {
@@ -66,7 +67,7 @@ TEST_F(HostileName, thatIsNotUtf8StillFindsTheMachinesAddressesAndReport) {
 
     service.Zin_SysInfo();
     ASSERT_EQ(shown_.size(), 1U);
-    EXPECT_EQ(shown_[0].title, std::optional<std::string>{"System Information"});
+    EXPECT_EQ(shown_[0].title, std::optional<std::string>{kReportTitle});
     auto report = fake::readReport(shown_[0].prompt);
     ASSERT_TRUE(report) << shown_[0].prompt;
     EXPECT_EQ((*report)["System Name"], computer);

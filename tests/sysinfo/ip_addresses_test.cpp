@@ -9,7 +9,7 @@ namespace {
 
 using IpAddressTest = SysInfoTest;
 
-constexpr const char* kError = "Error in IP Address";
+constexpr std::string_view kError = kIpAddressErrorText;
 const std::string kMoniker = R"(winmgmts:{impersonationLevel=impersonate}!\\PC7\root\cimv2)";
 
 TEST_F(IpAddressTest, bindsThisComputersMonikerAndRunsTheAdapterQuery) {

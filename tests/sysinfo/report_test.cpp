@@ -34,7 +34,7 @@ class ReportTest : public SysInfoTest {
         if (host.messageBoxes().size() != shownBefore + 1) return std::nullopt;
         const fake::MessageBoxCall& box = host.messageBoxes().back();
         EXPECT_EQ(box.style, 65280);
-        EXPECT_EQ(box.title, std::optional<std::string>{"System Information"});
+        EXPECT_EQ(box.title, std::optional<std::string>{kReportTitle});
         auto values = fake::readReport(box.prompt);
         EXPECT_TRUE(values) << "not a report's twelve lines: " << box.prompt;
         return values;
@@ -116,7 +116,7 @@ TEST_F(ReportTest, showsOnlyTheNoticeWhenTheServiceCannotBeBound) {
     service.Zin_SysInfo();
     EXPECT_EQ(
         host.messageBoxes(),
-        (std::vector<fake::MessageBoxCall>{{"The computer did not respond", 0, std::nullopt}}));
+        (std::vector<fake::MessageBoxCall>{{std::string{kNoResponseNotice}, 0, std::nullopt}}));
     EXPECT_EQ(count("ExecQuery " + kBios), 0U);
 }
 

@@ -4,6 +4,7 @@
 
 #include "fake_host.h"
 #include "lookup_error.h"
+#include "sysinfo/ip_addresses.h"
 #include "sysinfo/wmi_names.h"
 
 namespace tallowin::ui {
@@ -51,7 +52,7 @@ TEST_F(IpListWindowLogic, endsTheCaptionInForAndABlankWithoutAComputerName) {
 
 TEST_F(IpListWindowLogic, showsTheServiceErrorTextsAsTheyCome) {
     host.failEvery("ExecQuery " + kAdapterQuery, {-2147217385, "Invalid query"});
-    EXPECT_EQ(loadIpListWindow(service, kIpListDesignCaption).list, "Error in IP Address");
+    EXPECT_EQ(loadIpListWindow(service, kIpListDesignCaption).list, kIpAddressErrorText);
     host.failEvery("CreateObject WScript.NetWork", {429, "ActiveX component can't create object"});
     EXPECT_EQ(loadIpListWindow(service, kIpListDesignCaption).caption,
               "IP Addresses for " + fake::lookupError("ActiveX component can't create object", 429,

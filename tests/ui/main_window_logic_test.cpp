@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_host.h"
+#include "sysinfo/ip_addresses.h"
 #include "sysinfo/wmi_names.h"
 
 namespace tallowin::ui {
@@ -63,7 +64,7 @@ TEST_F(MainWindowLogic, keepsTheFourBlanksWhateverEitherTextHolds) {
 TEST_F(MainWindowLogic, showsServiceErrorTextsAsTheyCome) {
     host.failEvery("GetObject " + wmi::monikerFor("PC7"), {462, "Unavailable"});
     const MainWindowContent content = loadMainWindow(service);
-    EXPECT_EQ(content.text, "Error in IP Address    PC7");
+    EXPECT_EQ(content.text, std::string{kIpAddressErrorText} + "    PC7");
     EXPECT_FALSE(content.showAllVisible);
 }
 
@@ -96,7 +97,7 @@ TEST(AddressCount, readsDecimalDigitsAndNothingElse) {
     EXPECT_EQ(parseAddressCount(" 12 "), 12);
     EXPECT_EQ(parseAddressCount("-1"), -1);
     EXPECT_EQ(parseAddressCount(""), std::nullopt);
-    EXPECT_EQ(parseAddressCount("Error in IP Address"), std::nullopt);
+    EXPECT_EQ(parseAddressCount(kIpAddressErrorText), std::nullopt);
     EXPECT_EQ(parseAddressCount("2x"), std::nullopt);
     EXPECT_EQ(parseAddressCount("-"), std::nullopt);
 }

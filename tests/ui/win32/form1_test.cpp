@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_host.h"
+#include "sysinfo/report.h"
 #include "sysinfo/wmi_names.h"
 #include "ui/win32/designs.h"
 #include "window_probe.h"
@@ -127,7 +128,7 @@ TEST_F(Form1Window, givesTheFocusToSystemInformationWhichEnterPresses) {
 
     pressKey(VK_RETURN);
     ASSERT_EQ(host.messageBoxes().size(), 1u);
-    EXPECT_EQ(host.messageBoxes().front().title, "System Information");
+    EXPECT_EQ(host.messageBoxes().front().title, kReportTitle);
     EXPECT_EQ(closings, 0);
 }
 
