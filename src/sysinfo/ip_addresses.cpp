@@ -67,7 +67,7 @@ class AddressWalk {
         walkAdapters(collection);
 
         if (addressText_.ends_with(kCrLf)) addressText_.resize(addressText_.size() - kCrLf.size());
-        return mode_ == 2 ? std::to_string(addressCount_) : addressText_;
+        return mode_ == address_mode::kCount ? std::to_string(addressCount_) : addressText_;
     }
 
   private:
@@ -104,7 +104,7 @@ class AddressWalk {
         auto addresses = budget_.take(readAddresses(adapter));
         if (addresses && isNull(*addresses)) return Visit::Continue;
 
-        if (mode_ == 0) {
+        if (mode_ == address_mode::kFirst) {
             if (auto first = budget_.take(readElement(adapter, 0)))
                 addressText_ = std::move(*first);
             const bool usable = !addressText_.empty() && addressText_ != kUnsetAddress;

@@ -1,17 +1,15 @@
 #include "ip_list_window_logic.h"
 
-namespace tallowin::ui {
+#include "sysinfo/ip_addresses.h"
 
-namespace {
-constexpr std::int32_t kAddressListMode = 1;
-}  // namespace
+namespace tallowin::ui {
 
 IpListContent loadIpListWindow(clsSysInfo& service, std::string_view currentCaption) {
     IpListContent content;
     content.caption = currentCaption;
     content.caption += " for ";
     content.caption += service.Zin_GetComputerName();
-    content.list = service.Zin_GetIP(kAddressListMode);
+    content.list = service.Zin_GetIP(address_mode::kList);
     return content;
 }
 

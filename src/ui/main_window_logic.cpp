@@ -4,13 +4,13 @@
 #include <cctype>
 #include <limits>
 
+#include "sysinfo/ip_addresses.h"
+
 namespace tallowin::ui {
 
 namespace {
 
 constexpr std::string_view kBlanks = "    ";
-constexpr std::int32_t kAddressCountMode = 2;
-constexpr std::int32_t kFirstAddressMode = 0;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -39,10 +39,10 @@ std::optional<long long> parseAddressCount(std::string_view text) {
 
 MainWindowContent loadMainWindow(clsSysInfo& service) {
     MainWindowContent content;
-    const auto count = parseAddressCount(service.Zin_GetIP(kAddressCountMode));
+    const auto count = parseAddressCount(service.Zin_GetIP(address_mode::kCount));
     content.showAllVisible = count.has_value() && *count > 1;
 
-    content.text = service.Zin_GetIP(kFirstAddressMode);
+    content.text = service.Zin_GetIP(address_mode::kFirst);
     content.text += kBlanks;
     content.text += service.Zin_GetComputerName();
     return content;
