@@ -33,7 +33,7 @@ UINT messageBoxFlags(std::int32_t style) noexcept {
 HostResult<int> showMessageBox(std::string_view prompt, std::int32_t style,
                                std::optional<std::string_view> title) {
     const HWND owner = GetActiveWindow();
-    const std::wstring text = fitPromptToScreen(win32::toWide(prompt), owner);
+    const std::wstring text = fitPromptToScreen(prompt, owner);
     const std::wstring caption = win32::toWide(title.value_or(TALLOWIN_NAME));
     const int button = MessageBoxW(owner, text.c_str(), caption.c_str(), messageBoxFlags(style));
     if (button == 0) return std::unexpected(fromWin32(GetLastError()));

@@ -23,7 +23,7 @@ namespace tallowin::windows_backend {
 // Shows the box owned by the calling thread's active window and waits until
 // it is dismissed; answers the button pressed. Without a title the box is
 // titled with the program's name. The prompt is shortened where it would
-// not fit the screen (see prompt_fit.h).
+// not fit the screen (see ui/message_fit.h).
 [[nodiscard]] HostResult<int> showMessageBox(std::string_view prompt, std::int32_t style,
                                              std::optional<std::string_view> title);
 

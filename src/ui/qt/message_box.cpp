@@ -2,21 +2,28 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QRect>
 #include <QScreen>
 #include <QString>
-#include <QStringList>
 #include <QVariant>
 #include <algorithm>
 
+#include "ui/message_fit.h"
 #include "ui/qt/fixed_window.h"
 
 namespace tallowin::ui::qt {
 
 namespace {
+
+using ui::fitMessage;
+using ui::LineMeasure;
+using ui::MessageLimits;
+using ui::messageLimits;
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -28,22 +35,27 @@ constexpr const char* kFullTextProperty = "tallowinFullText";
 // Room left for the box's margins beside its text.
 constexpr int kMarginAllowance = 48;
 
-// The widest a line of text may be so that the box never wraps it: the box
-// starts wrapping at half the screen's width or 500 pixels, whichever is
-// less. Twelve unwrapped lines fit any screen the program can show on.
-int widestUnwrappedLine(const QMessageBox& box) {
+// The box starts wrapping a line at half the screen's width or 500 pixels,
+// whichever is less; a line narrower than that, less the margins, is never
+// wrapped, so each line is one line high.
+MessageLimits limitsFor(const QMessageBox& box) {
     const QScreen* screen =
         box.screen() != nullptr ? box.screen() : QGuiApplication::primaryScreen();
-    const int screenWidth = screen != nullptr ? screen->availableGeometry().width() : 800;
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    MessageLimits limits = messageLimits(area.width(), area.height());
     constexpr int kWrapWidth = 500;
-    return std::min(screenWidth / 2, kWrapWidth) - kMarginAllowance;
+    limits.width = std::min(limits.width, kWrapWidth) - kMarginAllowance;
+    return limits;
 }
 
-// Each line as wide as fits, a shortened one ending in "…".
-QString fittedLines(const QString& text, const QFontMetrics& metrics, int widest) {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines) line = metrics.elidedText(line, Qt::ElideRight, widest);
-    return lines.join(QLatin1Char('\n'));
+LineMeasure measureIn(const QFontMetrics& metrics) {
+    return {[metrics](std::string_view line) { return metrics.horizontalAdvance(fromUtf8(line)); },
+            [metrics](std::string_view) { return metrics.lineSpacing(); }};
+}
+
+// The service composes its lines with CR LF; Qt breaks lines at LF alone.
+QString withQtLineBreaks(std::string_view text) {
+    return fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 // Ctrl+C copies the whole text wherever the focus is; a part selected with
@@ -72,14 +84,12 @@ QString messageBoxText(const QMessageBox& box) {
 
 void setUpMessageBox(QMessageBox& box, std::string_view prompt,
                      std::optional<std::string_view> title) {
-    // The service composes its lines with CR LF; Qt breaks lines at LF alone.
-    QString text = fromUtf8(prompt);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-
-    // Host text is never read as markup. A line too wide for the screen is
+    // Host text is never read as markup. What does not fit the screen is
     // shown shortened; copying still takes the whole text.
     box.setTextFormat(Qt::PlainText);
-    const QString shown = fittedLines(text, box.fontMetrics(), widestUnwrappedLine(box));
+    const QString text = withQtLineBreaks(prompt);
+    const QString shown =
+        withQtLineBreaks(fitMessage(prompt, limitsFor(box), measureIn(box.fontMetrics())));
     box.setText(shown);
     box.setProperty(kFullTextProperty, shown != text ? QVariant(text) : QVariant());
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
