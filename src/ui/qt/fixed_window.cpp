@@ -101,21 +101,19 @@ class NormalStateKeeper final : public QObject {
         watchedHandle_ = handle;
         handle->installEventFilter(this);
         // Emitted as soon as a state is asked for (by Qt's own title bar on
-        // Wayland, say), before the window system has answered: the size is
-        // freed before the answer comes, so that the window can take the
-        // size it brings. Emitted too when the window system has set the
-        // state unasked, and changing the size hints then would send the
-        // frame Weston refuses: that case is the event filter's.
+        // Wayland, say), before the window system has answered. The size is
+        // freed at once, before the program goes back to its event loop,
+        // where the answer is read and applied: a maximised configuration
+        // applied to a window still of fixed size makes a frame Weston
+        // refuses. A maximise the window system made unasked is told by this
+        // signal too: Qt 6.4 tells it after the event filter has taken the
+        // window off the screen, and Qt 6.8 gives the window the configured
+        // size whatever its limits, so freeing the size is safe there too.
         connect(handle, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
             if (state == Qt::WindowMinimized) {
                 leaveMinimised();
             } else if ((state & Qt::WindowMaximized) != 0) {
-                QTimer::singleShot(0, this, [this] {
-                    const QWindow* native = window_.windowHandle();
-                    if (native != nullptr && (native->windowStates() & Qt::WindowMaximized) != 0) {
-                        freeSize();
-                    }
-                });
+                freeSize();
             }
         });
     }
