@@ -1,31 +1,49 @@
 // The floor for Tallowin's start-up on Qt: the least a Qt 6 Widgets program
-// can do to show a dialog of the main window's size (241 × 157) with one
-// multi-line text box and three push buttons. It asks nothing of the machine
-// and sets nothing beyond the geometry and the texts. Built only to be
-// measured beside the program.
+// can do to show a dialog of the main window's designed size with one
+// multi-line text box and three push buttons where the main window has its
+// controls. It asks nothing of the machine and sets nothing beyond the
+// geometry and the texts. Built only to be measured beside the program.
 #include <QApplication>
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
+#include <QWidget>
+
+#include "ui/twips.h"
+#include "ui/window_designs.h"
+
+namespace {
+
+namespace design = tallowin::ui::design;
+
+int pixels(int twips) { return tallowin::ui::twipsToPixels(twips, tallowin::ui::kStandardDpi); }
+
+void place(QWidget& widget, const design::Control& control) {
+    const auto rect = tallowin::ui::toPixels(control.place, tallowin::ui::kStandardDpi);
+    widget.setGeometry(rect.left, rect.top, rect.width, rect.height);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 
     QDialog dialog;
     dialog.setWindowTitle(QStringLiteral("Tallowin baseline"));
-    dialog.setFixedSize(241, 157);
+    dialog.setFixedSize(pixels(design::form1::kWindow.clientWidth),
+                        pixels(design::form1::kWindow.clientHeight));
 
     QPlainTextEdit text(&dialog);
-    text.setGeometry(8, 32, 225, 61);
+    place(text, design::form1::kText1);
     text.setPlainText(QStringLiteral("192.0.2.1    baseline"));
 
     QPushButton first(QStringLiteral("First"), &dialog);
-    first.setGeometry(8, 104, 73, 33);
+    place(first, design::form1::kCmdSysInfo);
     QPushButton second(QStringLiteral("Second"), &dialog);
-    second.setGeometry(80, 104, 73, 33);
+    place(second, design::form1::kCmdShowAll);
     QPushButton third(QStringLiteral("Third"), &dialog);
-    third.setGeometry(152, 104, 73, 33);
+    place(third, design::form1::kCmdOK);
 
     dialog.show();
     return QApplication::exec();

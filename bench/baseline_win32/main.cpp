@@ -1,8 +1,8 @@
 // The floor for Tallowin's start-up under Wine: the least a Win32 program can
 // do to show a dialog-framed window whose client area is the main window's
-// size (241 × 157) with one EDIT control and three push buttons. It asks
-// nothing of the machine. Built with the MinGW cross compiler only to be
-// measured beside Tallowin.exe.
+// designed size (at 96 DPI) with one EDIT control and three push buttons
+// where the main window has its controls. It asks nothing of the machine. Built with the MinGW
+// cross compiler only to be measured beside Tallowin.exe.
 //
 // Built with TALLOWIN_BASELINE_HOST_CALLS it also makes, before showing the
 // window, the host calls that the main window's load step makes: COM in a
@@ -22,10 +22,18 @@
 
 #include <string>
 
+#include "ui/twips.h"
+#include "ui/window_designs.h"
+
 namespace {
 
-constexpr int kClientWidth = 241;
-constexpr int kClientHeight = 157;
+namespace design = tallowin::ui::design;
+
+constexpr int pixels(int twips) {
+    return tallowin::ui::twipsToPixels(twips, tallowin::ui::kStandardDpi);
+}
+constexpr int kClientWidth = pixels(design::form1::kWindow.clientWidth);
+constexpr int kClientHeight = pixels(design::form1::kWindow.clientHeight);
 
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
@@ -35,10 +43,11 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void addChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int left,
-              int top, int width, int height) {
-    CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, left, top, width, height,
-                    parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+void addChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style,
+              const design::Control& control) {
+    const auto rect = tallowin::ui::toPixels(control.place, tallowin::ui::kStandardDpi);
+    CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
+                    rect.width, rect.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 #ifdef TALLOWIN_BASELINE_HOST_CALLS
@@ -143,10 +152,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (window == nullptr) return 1;
 
     addChild(window, L"EDIT", L"192.0.2.1    baseline",
-             WS_BORDER | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 8, 32, 225, 61);
-    addChild(window, L"BUTTON", L"First", BS_DEFPUSHBUTTON | WS_TABSTOP, 8, 104, 73, 33);
-    addChild(window, L"BUTTON", L"Second", BS_PUSHBUTTON | WS_TABSTOP, 80, 104, 73, 33);
-    addChild(window, L"BUTTON", L"Third", BS_PUSHBUTTON | WS_TABSTOP, 152, 104, 73, 33);
+             WS_BORDER | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, design::form1::kText1);
+    addChild(window, L"BUTTON", L"First", BS_DEFPUSHBUTTON | WS_TABSTOP,
+             design::form1::kCmdSysInfo);
+    addChild(window, L"BUTTON", L"Second", BS_PUSHBUTTON | WS_TABSTOP, design::form1::kCmdShowAll);
+    addChild(window, L"BUTTON", L"Third", BS_PUSHBUTTON | WS_TABSTOP, design::form1::kCmdOK);
 
 #ifdef TALLOWIN_BASELINE_HOST_CALLS
     const ComApartment apartment;

@@ -17,11 +17,10 @@ struct KnownProperty {
 };
 
 constexpr std::array kKnownProperties{
-    KnownProperty{"UserName", "Current User Name (Zin_GetUserName)"},
-    KnownProperty{"ComputerName", "Computer Name (Zin_GetComputerName)"},
-    KnownProperty{"UserDomain", "User Domain (Zin_GetUserDomain)"},
+    KnownProperty{"UserName", kUserNameLookup},
+    KnownProperty{"ComputerName", kComputerNameLookup},
+    KnownProperty{"UserDomain", kUserDomainLookup},
 };
-constexpr std::string_view kOtherPropertyLabel = "Network Value (GetNetworkValue)";
 
 const KnownProperty* findProperty(std::string_view name) {
     for (const auto& property : kKnownProperties) {
@@ -47,19 +46,26 @@ std::string fromDate(Host& host) {
 
 std::string errorText(Host& host, const HostError& error, std::string_view name) {
     const KnownProperty* property = findProperty(name);
-    std::string text = "Error: ";
-    text += descriptionOf(error.description);
-    text += " (";
-    text += std::to_string(error.number);
-    text += ") Error in ";
-    text += property != nullptr ? property->label : kOtherPropertyLabel;
-    text += " (from ";
-    text += fromDate(host);
-    text += ").";
-    return text;
+    return lookupErrorText(descriptionOf(error.description), error.number,
+                           property != nullptr ? property->label : kOtherNameLookup,
+                           fromDate(host));
 }
 
 }  // namespace
+
+std::string lookupErrorText(std::string_view description, std::int32_t number,
+                            std::string_view lookup, std::string_view date) {
+    std::string text = "Error: ";
+    text += description;
+    text += " (";
+    text += std::to_string(number);
+    text += ") Error in ";
+    text += lookup;
+    text += " (from ";
+    text += date;
+    text += ").";
+    return text;
+}
 
 std::string GetNetworkValue(Host& host, std::string_view name) noexcept {
     try {

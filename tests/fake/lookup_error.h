@@ -1,7 +1,6 @@
 // The text a name lookup answers in its value's place when the host fails
-// it, as a test expects it:
-//   "Error: <description> (<number>) Error in <lookup> (from <short date>)."
-// The date is the day the lookup was written, by default in the US English
+// it, as a test expects it: the product's own form (spelt out once in
+// tests/ui/user_visible_texts_test.cpp), dated by default in the US English
 // short-date form that the fake host writes.
 #pragma once
 
@@ -9,25 +8,19 @@
 #include <string>
 #include <string_view>
 
+#include "sysinfo/identity.h"
+
 namespace tallowin::fake {
 
-// How the error text names each lookup.
-inline constexpr std::string_view kUserNameLookup = "Current User Name (Zin_GetUserName)";
-inline constexpr std::string_view kComputerNameLookup = "Computer Name (Zin_GetComputerName)";
-inline constexpr std::string_view kUserDomainLookup = "User Domain (Zin_GetUserDomain)";
-inline constexpr std::string_view kOtherNameLookup = "Network Value (GetNetworkValue)";
+using Module1::kComputerNameLookup;
+using Module1::kOtherNameLookup;
+using Module1::kUserDomainLookup;
+using Module1::kUserNameLookup;
 
 [[nodiscard]] inline std::string lookupError(std::string_view description, std::int32_t number,
                                              std::string_view lookup,
                                              std::string_view date = "3/22/2007") {
-    std::string text = "Error: ";
-    text += description;
-    text += " (" + std::to_string(number) + ") Error in ";
-    text += lookup;
-    text += " (from ";
-    text += date;
-    text += ").";
-    return text;
+    return Module1::lookupErrorText(description, number, lookup, date);
 }
 
 }  // namespace tallowin::fake

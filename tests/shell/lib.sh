@@ -56,12 +56,37 @@ find_window() {
     timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -n 1 || true
 }
 
-# Clicks at a point of the main window given in pixels of its designed size
-# (241 x 157), scaled to the size the window really has.
-click_at() {
-    local window="$1" x="$2" y="$3" WIDTH HEIGHT
+# ---- What the windows show and where, as the program composes it
+# (tests/ui/window_facts): load_window_facts PROGRAM runs it once, then
+# window_fact KEY prints the first value of KEY ("main.caption",
+# "report.label.systemName", ...).
+
+window_facts=""
+load_window_facts() {
+    window_facts="$("$1")" || { echo "could not read the window facts from $1" >&2; return 1; }
+}
+window_fact() {
+    local line
+    while IFS= read -r line; do
+        if [ "${line%%=*}" = "$1" ]; then
+            printf '%s\n' "${line#*=}"
+            return 0
+        fi
+    done <<<"$window_facts"
+    echo "no window fact $1" >&2
+    return 1
+}
+
+# Clicks the centre of a control of a window: FORM is "main" or "list",
+# NAME the control's ("cmdShowAll"). The designed place is scaled to the
+# size the window really has.
+click_control() {
+    local window="$1" form="$2" name="$3" size centre WIDTH HEIGHT
+    read -r -a size <<<"$(window_fact "$form.size")"
+    read -r -a centre <<<"$(window_fact "$form.centre.$name")"
     eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(WIDTH|HEIGHT)=')"
-    xdotool mousemove --window "$window" $((WIDTH * x / 241)) $((HEIGHT * y / 157)) click 1
+    xdotool mousemove --window "$window" $((WIDTH * centre[0] / size[0])) \
+        $((HEIGHT * centre[1] / size[1])) click 1
 }
 
 # ---- A private Xvfb server.

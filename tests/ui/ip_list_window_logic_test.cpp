@@ -12,6 +12,11 @@ namespace {
 
 const std::string kAdapterQuery{wmi::kAdapterAddressesQuery};
 
+// The caption as loaded: the design's, " for ", the computer name.
+std::string titleFor(std::string_view name) {
+    return std::string{kIpListDesignCaption} + " for " + std::string{name};
+}
+
 class IpListWindowLogic : public ::testing::Test {
   protected:
     IpListWindowLogic() {
@@ -26,7 +31,7 @@ class IpListWindowLogic : public ::testing::Test {
 
 TEST_F(IpListWindowLogic, namesTheComputerInTheCaptionAndListsEveryAddress) {
     const IpListContent content = loadIpListWindow(service, kIpListDesignCaption);
-    EXPECT_EQ(content.caption, "IP Addresses for PC7");
+    EXPECT_EQ(content.caption, titleFor("PC7"));
     EXPECT_EQ(content.list, "10.0.0.5\r\nfe80::1\r\n192.168.1.2");
 }
 
@@ -46,7 +51,7 @@ TEST_F(IpListWindowLogic, extendsWhateverCaptionItIsGiven) {
 TEST_F(IpListWindowLogic, endsTheCaptionInForAndABlankWithoutAComputerName) {
     host.identity()["ComputerName"] = std::string{};
     const IpListContent content = loadIpListWindow(service, kIpListDesignCaption);
-    EXPECT_EQ(content.caption, "IP Addresses for ");
+    EXPECT_EQ(content.caption, titleFor(""));
     EXPECT_EQ(content.list, "");
 }
 
@@ -55,8 +60,8 @@ TEST_F(IpListWindowLogic, showsTheServiceErrorTextsAsTheyCome) {
     EXPECT_EQ(loadIpListWindow(service, kIpListDesignCaption).list, kIpAddressErrorText);
     host.failEvery("CreateObject WScript.NetWork", {429, "ActiveX component can't create object"});
     EXPECT_EQ(loadIpListWindow(service, kIpListDesignCaption).caption,
-              "IP Addresses for " + fake::lookupError("ActiveX component can't create object", 429,
-                                                      fake::kComputerNameLookup));
+              titleFor(fake::lookupError("ActiveX component can't create object", 429,
+                                         fake::kComputerNameLookup)));
 }
 
 }  // namespace

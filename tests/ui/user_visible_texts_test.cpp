@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "sysinfo/identity.h"
 #include "sysinfo/ip_addresses.h"
 #include "sysinfo/report.h"
 #include "ui/ip_list_window_logic.h"
@@ -29,6 +30,16 @@ TEST(UserVisibleTexts, areAsDesigned) {
     };
     for (const auto& [product, designed] : texts) EXPECT_EQ(product, designed);
     EXPECT_EQ(kTextBoxPoints, 13.5);
+}
+
+TEST(UserVisibleTexts, lookupErrorsAreAsDesigned) {
+    using namespace Module1;
+    EXPECT_EQ(lookupErrorText("Permission denied", 70, kComputerNameLookup, "3/22/2007"),
+              "Error: Permission denied (70) Error in Computer Name (Zin_GetComputerName) "
+              "(from 3/22/2007).");
+    EXPECT_EQ(kUserNameLookup, "Current User Name (Zin_GetUserName)");
+    EXPECT_EQ(kUserDomainLookup, "User Domain (Zin_GetUserDomain)");
+    EXPECT_EQ(kOtherNameLookup, "Network Value (GetNetworkValue)");
 }
 
 TEST(DesignedSizes, areThesePixelsAtTheStandardDpi) {

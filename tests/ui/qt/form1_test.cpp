@@ -21,8 +21,12 @@
 #include <utility>
 
 #include "fake_host.h"
+#include "sysinfo/ip_addresses.h"
+#include "sysinfo/report.h"
+#include "sysinfo/wmi_names.h"
 #include "ui/qt/wrapping_push_button.h"
 #include "ui/shared_sysinfo.h"
+#include "ui/twips.h"
 #include "ui/window_designs.h"
 #include "window_harness.h"
 
@@ -35,10 +39,18 @@ using tallowin::ui::qt::WrappingPushButton;
 
 namespace {
 
-const QSize kDesignedSize(241, 157);
+namespace design = tallowin::ui::design;
 
-const std::string kAdapterQuery =
-    "SELECT IPAddress FROM Win32_NetworkAdapterConfiguration WHERE IPEnabled=TRUE";
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const QSize kDesignedSize(tallowin::ui::twipsToPixels(design::form1::kWindow.clientWidth,
+                                                      tallowin::ui::kStandardDpi),
+                          tallowin::ui::twipsToPixels(design::form1::kWindow.clientHeight,
+                                                      tallowin::ui::kStandardDpi));
+
+const std::string kAdapterQuery{tallowin::wmi::kAdapterAddressesQuery};
 
 // A machine the window runs on: its computer name and, per IP-enabled
 // adapter, its addresses.
@@ -114,7 +126,7 @@ void Form1Test::loadShowsFirstAddressAndNameAndOffersShowAllForMoreThanOne_data(
         << true << "192.168.1.20    PC7" << true;
     QTest::newRow("addresses not found: error text, no Show All")
         << "PC7" << QList<QStringList>{{"10.0.0.5", "10.0.0.6"}} << false
-        << "Error in IP Address    PC7" << false;
+        << fromUtf8(tallowin::kIpAddressErrorText) + "    PC7" << false;
     QTest::newRow("empty computer name: empty count, no Show All")
         << "" << QList<QStringList>{{"10.0.0.5", "10.0.0.6"}} << true << "    " << false;
     QTest::newRow("name beyond ASCII")
@@ -250,7 +262,7 @@ void Form1Test::systemInformationShowsTheReport() {
 
     const auto& boxes = machine.host.messageBoxes();
     QCOMPARE(boxes.size(), std::size_t{1});
-    QCOMPARE(boxes[0].title, std::optional<std::string>("System Information"));
+    QCOMPARE(boxes[0].title, std::optional<std::string>(tallowin::kReportTitle));
     QCOMPARE(boxes[0].style, 65280);
     QVERIFY(boxes[0].prompt.starts_with("Computer Information\r\n\r\n"));
     QVERIFY(boxes[0].prompt.ends_with("System Uptime:  1 day, 2 hours, 3 minutes, 4 seconds"));
@@ -309,7 +321,7 @@ void Form1Test::theWindowHasAFixedFrameOfItsDesignedSizeCentredOnTheScreen() {
     QVERIFY(showAndActivate(form));
 
     QVERIFY(form.isWindow());
-    QCOMPARE(form.windowTitle(), "Tallowin");
+    QCOMPARE(form.windowTitle(), fromUtf8(design::form1::kWindow.caption));
     QVERIFY(tallowin::testing::hasDesignedFixedSize(form, kDesignedSize));
     const Qt::WindowFlags flags = form.windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);  // a taskbar button
@@ -441,7 +453,7 @@ void Form1Test::everyCaptionFitsItsButton() {
     const QRect twoLines =
         metrics.boundingRect(sysInfo->captionRect(), sysInfo->captionFlags(), sysInfo->text());
     QVERIFY(twoLines.height() >= 2 * metrics.height());
-    QCOMPARE(sysInfo->text(), "System Information");
+    QCOMPARE(sysInfo->text(), fromUtf8(design::form1::kCmdSysInfo.caption));
 }
 
 QTEST_MAIN(Form1Test)

@@ -24,7 +24,9 @@
 #include <utility>
 
 #include "fake_host.h"
+#include "sysinfo/ip_addresses.h"
 #include "sysinfo/wmi_names.h"
+#include "ui/ip_list_window_logic.h"
 #include "ui/qt/form1.h"
 #include "ui/shared_sysinfo.h"
 #include "ui/window_designs.h"
@@ -41,6 +43,13 @@ using tallowin::ui::qt::Form2;
 namespace {
 
 const std::string kAdapterQuery{tallowin::wmi::kAdapterAddressesQuery};
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The list window's title before the computer name.
+const QString kTitleFor = fromUtf8(tallowin::ui::kIpListDesignCaption) + " for ";
 
 // A machine with its computer name and, per IP-enabled adapter, its
 // addresses; and its main window, shown and loaded.
@@ -143,26 +152,26 @@ void Form2Test::showsTheTitleAndOneLinePerAddressAsTheServiceAnswers_data() {
     const QList<QStringList> two{{"10.0.0.5", "10.0.0.6"}};
     QTest::newRow("addresses of several adapters")
         << "PC7" << QList<QStringList>{{"10.0.0.5", "fe80::1"}, {"192.168.1.2"}} << ""
-        << HostError{} << "IP Addresses for PC7"
-        << QStringList{"10.0.0.5", "fe80::1", "192.168.1.2"};
+        << HostError{} << kTitleFor + "PC7" << QStringList{"10.0.0.5", "fe80::1", "192.168.1.2"};
     QTest::newRow("empty computer name: the title ends in \" for \"")
-        << "" << two << "" << HostError{} << "IP Addresses for " << QStringList{""};
+        << "" << two << "" << HostError{} << kTitleFor << QStringList{""};
     QTest::newRow("name beyond ASCII")
         << QStringLiteral("B\u00fcro-\u5de5\u4f5c") << two << "" << HostError{}
-        << QStringLiteral("IP Addresses for B\u00fcro-\u5de5\u4f5c")
+        << kTitleFor + QStringLiteral("B\u00fcro-\u5de5\u4f5c")
         << QStringList{"10.0.0.5", "10.0.0.6"};
     QTest::newRow("a line break inside a host value never adds a line")
         << "PC7" << QList<QStringList>{{"10.0.0.5\r10.0.0.6", "10.0.0.7\n10.0.0.8"}} << ""
-        << HostError{} << "IP Addresses for PC7"
+        << HostError{} << kTitleFor + "PC7"
         << QStringList{"10.0.0.5 10.0.0.6", "10.0.0.7 10.0.0.8"};
     QTest::newRow("the service's error text in the list")
         << "PC7" << two << QString::fromStdString("ExecQuery " + kAdapterQuery)
-        << HostError{-2147217385, "Invalid query"} << "IP Addresses for PC7"
-        << QStringList{"Error in IP Address"};
+        << HostError{-2147217385, "Invalid query"} << kTitleFor + "PC7"
+        << QStringList{fromUtf8(tallowin::kIpAddressErrorText)};
     QTest::newRow("the service's error text in the title, no list without a name")
         << "PC7" << two << "Network.ComputerName" << HostError{70, "Permission denied"}
-        << "IP Addresses for Error: Permission denied (70) Error in Computer Name "
-           "(Zin_GetComputerName) (from 3/22/2007)."
+        << kTitleFor +
+               "Error: Permission denied (70) Error in Computer Name "
+               "(Zin_GetComputerName) (from 3/22/2007)."
         << QStringList{""};
 }
 
@@ -218,7 +227,7 @@ void Form2Test::eachShowingStartsAfreshOnTheSameWindow() {
 
     QCOMPARE(second, first);
     QCOMPARE(machine.form1.findChildren<Form2*>().size(), 1);
-    QCOMPARE(title, "IP Addresses for PC7");
+    QCOMPARE(title, kTitleFor + "PC7");
     QCOMPARE(shownLines, (QStringList{"10.0.0.5", "10.0.0.6", "10.0.0.7"}));
     QCOMPARE(focus, text1(*second));
     QVERIFY(!selection);

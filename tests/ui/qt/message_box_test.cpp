@@ -15,8 +15,11 @@
 #include <optional>
 #include <string>
 
+#include "sysinfo/report.h"
 #include "window_harness.h"
 
+using tallowin::kNoResponseNotice;
+using tallowin::kReportTitle;
 using tallowin::ui::qt::kMessageBoxOk;
 using tallowin::ui::qt::setUpMessageBox;
 using tallowin::ui::qt::showMessageBox;
@@ -44,9 +47,9 @@ void MessageBoxTest::showsTheTextAsComposedWithOnlyAnOkButton_data() {
 
     QTest::newRow("CR LF pairs become line breaks")
         << QByteArray("Manufacturer: Acme\r\nModel: M1\r\n\r\nUp Time: 1 day")
-        << std::optional<QByteArray>("System Information")
+        << std::optional<QByteArray>(kReportTitle.data())
         << "Manufacturer: Acme\nModel: M1\n\nUp Time: 1 day"
-        << "System Information";
+        << QString::fromUtf8(kReportTitle.data());
     QTest::newRow("lone CR and LF stay as they are")
         << QByteArray("a\rb\nc") << std::optional<QByteArray>("T") << "a\rb\nc"
         << "T";
@@ -57,9 +60,8 @@ void MessageBoxTest::showsTheTextAsComposedWithOnlyAnOkButton_data() {
                                 << std::optional<QByteArray>("\xe2\x82\xac")
                                 << QStringLiteral("B\u00fcro") << QStringLiteral("\u20ac");
     QTest::newRow("no title: the program's name")
-        << QByteArray("The computer did not respond") << std::optional<QByteArray>()
-        << "The computer did not respond"
-        << "Tallowin";
+        << QByteArray(kNoResponseNotice.data()) << std::optional<QByteArray>()
+        << QString::fromUtf8(kNoResponseNotice.data()) << "Tallowin";
 }
 
 void MessageBoxTest::showsTheTextAsComposedWithOnlyAnOkButton() {

@@ -6,14 +6,16 @@
 # program running, the window framed at its own size, and the main window
 # never locked behind a hidden list.
 #
-# Usage: window_states.sh COMPOSITOR PROGRAM APP_ID
-#   COMPOSITOR: weston, sway, kwin or mutter.
+# Usage: window_states.sh COMPOSITOR PROGRAM APP_ID WINDOW_FACTS
+#   COMPOSITOR: weston, sway, kwin or mutter; WINDOW_FACTS: tests/ui/window_facts,
+#   for the windows' captions.
 set -uo pipefail
 here="$(dirname "${BASH_SOURCE[0]}")"
 # shellcheck source=../../shell/compositors.sh
 source "$here/../../shell/compositors.sh"
 
 target="$1" program="$2" app_id="$3"
+load_window_facts "$4" || exit 1
 failures=0
 fail() {
     echo "${0##*/} ($target): $*" >&2
@@ -90,7 +92,15 @@ open_list() {
 }
 
 # The window that is asked: its title on KWin and sway.
-caption() { if [ "$1" = main ]; then echo Tallowin; else echo 'IP Addresses for'; fi; }
+caption() {
+    if [ "$1" = main ]; then
+        window_fact main.caption
+    else
+        local list
+        list="$(window_fact list.caption)"
+        echo "${list% \{name\}}"
+    fi
+}
 
 kwin_script() {
     local js name="s$RANDOM"
