@@ -30,9 +30,9 @@
 #include "ui/window_designs.h"
 #include "window_harness.h"
 
-using tallowin::TextArray;
 using tallowin::fake::FakeHost;
 using tallowin::testing::focused;
+using tallowin::testing::qtText;
 using tallowin::ui::SharedSysInfo;
 using tallowin::ui::qt::Form1;
 using tallowin::ui::qt::WrappingPushButton;
@@ -41,16 +41,10 @@ namespace {
 
 namespace design = tallowin::ui::design;
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const QSize kDesignedSize(tallowin::ui::twipsToPixels(design::form1::kWindow.clientWidth,
                                                       tallowin::ui::kStandardDpi),
                           tallowin::ui::twipsToPixels(design::form1::kWindow.clientHeight,
                                                       tallowin::ui::kStandardDpi));
-
-const std::string kAdapterQuery{tallowin::wmi::kAdapterAddressesQuery};
 
 // A machine the window runs on: its computer name and, per IP-enabled
 // adapter, its addresses.
@@ -58,11 +52,7 @@ struct Machine {
     explicit Machine(const QString& computerName,
                      const QList<QStringList>& adapters = {{"10.0.0.5"}}) {
         host.identity()["ComputerName"] = computerName.toStdString();
-        for (const QStringList& adapter : adapters) {
-            TextArray addresses;
-            for (const QString& address : adapter) addresses.push_back(address.toStdString());
-            host.query(kAdapterQuery).push_back({{"IPAddress", std::move(addresses)}});
-        }
+        tallowin::testing::setAdapters(host, adapters);
     }
 
     FakeHost host;
@@ -126,7 +116,7 @@ void Form1Test::loadShowsFirstAddressAndNameAndOffersShowAllForMoreThanOne_data(
         << true << "192.168.1.20    PC7" << true;
     QTest::newRow("addresses not found: error text, no Show All")
         << "PC7" << QList<QStringList>{{"10.0.0.5", "10.0.0.6"}} << false
-        << fromUtf8(tallowin::kIpAddressErrorText) + "    PC7" << false;
+        << qtText(tallowin::kIpAddressErrorText) + "    PC7" << false;
     QTest::newRow("empty computer name: empty count, no Show All")
         << "" << QList<QStringList>{{"10.0.0.5", "10.0.0.6"}} << true << "    " << false;
     QTest::newRow("name beyond ASCII")
@@ -321,7 +311,7 @@ void Form1Test::theWindowHasAFixedFrameOfItsDesignedSizeCentredOnTheScreen() {
     QVERIFY(showAndActivate(form));
 
     QVERIFY(form.isWindow());
-    QCOMPARE(form.windowTitle(), fromUtf8(design::form1::kWindow.caption));
+    QCOMPARE(form.windowTitle(), qtText(design::form1::kWindow.caption));
     QVERIFY(tallowin::testing::hasDesignedFixedSize(form, kDesignedSize));
     const Qt::WindowFlags flags = form.windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);  // a taskbar button
@@ -374,8 +364,8 @@ void Form1Test::textBoxTellsAssistiveTechnologyWhatItHolds() {
     QVERIFY(window != nullptr && line != nullptr);
     QCOMPARE(window->role(), QAccessible::Window);  // an application window
     const auto& design = tallowin::ui::design::form1::kText1;
-    QCOMPARE(line->text(QAccessible::Name), QString::fromUtf8(design.accessibleName));
-    QCOMPARE(line->text(QAccessible::Description), QString::fromUtf8(design.accessibleDescription));
+    QCOMPARE(line->text(QAccessible::Name), qtText(design.accessibleName));
+    QCOMPARE(line->text(QAccessible::Description), qtText(design.accessibleDescription));
     QCOMPARE(line->text(QAccessible::Value), "10.0.0.5    PC7");
     // Heard right after the window's title.
     QCOMPARE(window->text(QAccessible::Description), "10.0.0.5    PC7");
@@ -453,7 +443,7 @@ void Form1Test::everyCaptionFitsItsButton() {
     const QRect twoLines =
         metrics.boundingRect(sysInfo->captionRect(), sysInfo->captionFlags(), sysInfo->text());
     QVERIFY(twoLines.height() >= 2 * metrics.height());
-    QCOMPARE(sysInfo->text(), fromUtf8(design::form1::kCmdSysInfo.caption));
+    QCOMPARE(sysInfo->text(), qtText(design::form1::kCmdSysInfo.caption));
 }
 
 QTEST_MAIN(Form1Test)

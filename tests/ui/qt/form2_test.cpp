@@ -33,23 +33,17 @@
 #include "window_harness.h"
 
 using tallowin::HostError;
-using tallowin::TextArray;
 using tallowin::fake::FakeHost;
 using tallowin::testing::focused;
+using tallowin::testing::qtText;
 using tallowin::ui::SharedSysInfo;
 using tallowin::ui::qt::Form1;
 using tallowin::ui::qt::Form2;
 
 namespace {
 
-const std::string kAdapterQuery{tallowin::wmi::kAdapterAddressesQuery};
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The list window's title before the computer name.
-const QString kTitleFor = fromUtf8(tallowin::ui::kIpListDesignCaption) + " for ";
+const QString kTitleFor = qtText(tallowin::ui::kIpListDesignCaption) + " for ";
 
 // A machine with its computer name and, per IP-enabled adapter, its
 // addresses; and its main window, shown and loaded.
@@ -63,12 +57,7 @@ struct Machine {
     }
 
     void setAdapters(const QList<QStringList>& adapters) {
-        host.query(kAdapterQuery).clear();
-        for (const QStringList& adapter : adapters) {
-            TextArray addresses;
-            for (const QString& address : adapter) addresses.push_back(address.toStdString());
-            host.query(kAdapterQuery).push_back({{"IPAddress", std::move(addresses)}});
-        }
+        tallowin::testing::setAdapters(host, adapters);
     }
 
     FakeHost host;
@@ -164,9 +153,9 @@ void Form2Test::showsTheTitleAndOneLinePerAddressAsTheServiceAnswers_data() {
         << HostError{} << kTitleFor + "PC7"
         << QStringList{"10.0.0.5 10.0.0.6", "10.0.0.7 10.0.0.8"};
     QTest::newRow("the service's error text in the list")
-        << "PC7" << two << QString::fromStdString("ExecQuery " + kAdapterQuery)
+        << "PC7" << two << "ExecQuery " + qtText(tallowin::wmi::kAdapterAddressesQuery)
         << HostError{-2147217385, "Invalid query"} << kTitleFor + "PC7"
-        << QStringList{fromUtf8(tallowin::kIpAddressErrorText)};
+        << QStringList{qtText(tallowin::kIpAddressErrorText)};
     QTest::newRow("the service's error text in the title, no list without a name")
         << "PC7" << two << "Network.ComputerName" << HostError{70, "Permission denied"}
         << kTitleFor +
@@ -388,7 +377,7 @@ void Form2Test::theListCanBeSelectedAndCopiedButNotEdited() {
 
     QCOMPARE(afterTyping, "10.0.0.5\nfe80::1");
     QCOMPARE(copied, "10.0.0.5\nfe80::1");
-    QCOMPARE(accessibleName, QString::fromUtf8(tallowin::ui::design::form2::kText1.accessibleName));
+    QCOMPARE(accessibleName, qtText(tallowin::ui::design::form2::kText1.accessibleName));
 }
 
 // A window system's title bar may minimise the list (Qt's does on Wayland,

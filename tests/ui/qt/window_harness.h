@@ -7,12 +7,38 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QList>
 #include <QObject>
+#include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "fake_host.h"
+#include "sysinfo/wmi_names.h"
 
 namespace tallowin::testing {
+
+// The product's UTF-8 text as Qt text.
+inline QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A scripted machine's IP-enabled adapters, each with its addresses, in
+// place of those it had.
+inline void setAdapters(fake::FakeHost& host, const QList<QStringList>& adapters) {
+    auto& rows = host.query(std::string{wmi::kAdapterAddressesQuery});
+    rows.clear();
+    for (const QStringList& adapter : adapters) {
+        TextArray addresses;
+        for (const QString& address : adapter) addresses.push_back(address.toStdString());
+        rows.push_back({{"IPAddress", std::move(addresses)}});
+    }
+}
 
 // Shows the window and waits until it is on the screen and, where the
 // window system activates windows at all, active. (Whether it does is
