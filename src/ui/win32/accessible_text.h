@@ -7,16 +7,31 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string_view>
 
 namespace tallowin::ui::win32 {
 
 enum class AccessibleText { name, description };
 
-// Sets the text; empty text sets nothing.
-void annotate(HWND window, AccessibleText which, std::string_view text);
+// The annotation service for one window and its controls, asked for once
+// and kept while the window lives.
+class AccessibleTexts {
+  public:
+    AccessibleTexts();
+    ~AccessibleTexts();
+    AccessibleTexts(const AccessibleTexts&) = delete;
+    AccessibleTexts& operator=(const AccessibleTexts&) = delete;
 
-// Takes back every text set on the window, before the window goes.
-void clearAnnotations(HWND window);
+    // Sets the text; empty text sets nothing.
+    void annotate(HWND window, AccessibleText which, std::string_view text);
+
+    // Takes back every text set on the window, before the window goes.
+    void clear(HWND window);
+
+  private:
+    struct Service;
+    std::unique_ptr<Service> service_;  // null where the system has none
+};
 
 }  // namespace tallowin::ui::win32

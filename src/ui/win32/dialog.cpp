@@ -4,7 +4,6 @@
 
 #include <utility>
 
-#include "ui/win32/accessible_text.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/resource_ids.h"
@@ -97,8 +96,9 @@ void Dialog::addControls() {
                                 controlId(id), GetModuleHandleW(nullptr), nullptr);
             if (box != nullptr) SetWindowSubclass(box, keysToWindow, kKeysSubclass, 0);
             // No label names the box: a label would change the window's look.
-            annotate(box, AccessibleText::name, control.accessibleName);
-            annotate(box, AccessibleText::description, control.accessibleDescription);
+            accessibleTexts_.annotate(box, AccessibleText::name, control.accessibleName);
+            accessibleTexts_.annotate(box, AccessibleText::description,
+                                      control.accessibleDescription);
         } else {
             const DWORD kind = control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
             CreateWindowExW(0, L"BUTTON", tallowin::win32::toWide(control.caption).c_str(),
@@ -216,8 +216,8 @@ INT_PTR Dialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             applyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return TRUE;
         case WM_DESTROY:
-            clearAnnotations(window_);
-            for (const auto& item : design_.controls) clearAnnotations(control(item.id));
+            accessibleTexts_.clear(window_);
+            for (const auto& item : design_.controls) accessibleTexts_.clear(control(item.id));
             onDestroy();
             return FALSE;
         case WM_NCDESTROY:

@@ -11,6 +11,7 @@
 #include <span>
 
 #include "ui/twips.h"
+#include "ui/win32/accessible_text.h"
 #include "win32/gdi.h"
 
 namespace tallowin::ui::win32 {
@@ -44,7 +45,7 @@ class Dialog {
     [[nodiscard]] HWND control(int id) const noexcept;
 
   protected:
-    explicit Dialog(WindowDesign design) noexcept : design_(design) {}
+    explicit Dialog(WindowDesign design) : design_(design) {}
     // A window still open goes with its owner object, without calling back.
     virtual ~Dialog();
 
@@ -73,6 +74,9 @@ class Dialog {
     virtual void onClose() = 0;
     virtual void onDestroy() {}
 
+    // What screen readers are told of the window and its controls.
+    [[nodiscard]] AccessibleTexts& accessibleTexts() noexcept { return accessibleTexts_; }
+
   private:
     // A text box's colours as designed; null for another control.
     HBRUSH onTextBoxColour(HDC dc, HWND box);
@@ -86,6 +90,7 @@ class Dialog {
     Font windowFont_;
     Icon bigIcon_;
     Icon smallIcon_;
+    AccessibleTexts accessibleTexts_;
 };
 
 }  // namespace tallowin::ui::win32

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "ui/main_window_logic.h"
-#include "ui/win32/accessible_text.h"
 #include "ui/win32/designs.h"
 #include "ui/win32/edit_text.h"
 #include "ui/win32/placement.h"
@@ -62,7 +61,7 @@ void Form1::load() {
     SetWindowTextW(control(form1::kText1), editControlText(content.text).c_str());
     // A screen reader speaks a window's description right after its title:
     // the text line is heard as the window opens, though Tab passes it by.
-    annotate(window(), AccessibleText::description, content.text);
+    accessibleTexts().annotate(window(), AccessibleText::description, content.text);
 }
 
 void Form1::onCommand(int id) {
