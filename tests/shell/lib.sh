@@ -57,24 +57,26 @@ find_window() {
 }
 
 # ---- What the windows show and where, as the program composes it
-# (tests/ui/window_facts): load_window_facts PROGRAM runs it once, then
-# window_fact KEY prints the first value of KEY ("main.caption",
-# "report.label.systemName", ...).
+# (tests/ui/window_facts): load_window_facts COMMAND... runs it once (the
+# program itself, or a way to start it, such as Wine), then window_fact KEY
+# prints the first value of KEY ("main.caption", "report.label.systemName",
+# ...) and window_facts_of KEY every value, one a line.
 
 window_facts=""
 load_window_facts() {
-    window_facts="$("$1")" || { echo "could not read the window facts from $1" >&2; return 1; }
+    window_facts="$("$@")" || { echo "could not read the window facts from $*" >&2; return 1; }
 }
-window_fact() {
+window_facts_of() {
     local line
     while IFS= read -r line; do
-        if [ "${line%%=*}" = "$1" ]; then
-            printf '%s\n' "${line#*=}"
-            return 0
-        fi
+        [ "${line%%=*}" != "$1" ] || printf '%s\n' "${line#*=}"
     done <<<"$window_facts"
-    echo "no window fact $1" >&2
-    return 1
+}
+window_fact() {
+    local values
+    values="$(window_facts_of "$1")"
+    [ -n "$values" ] || { echo "no window fact $1" >&2; return 1; }
+    printf '%s\n' "${values%%$'\n'*}"
 }
 
 # Clicks the centre of a control of a window: FORM is "main" or "list",

@@ -28,7 +28,8 @@ void print(std::string_view key, std::string_view value) {
 }
 
 // A window's client size and each control's centre, in pixels at the
-// standard DPI: "main.size=241 157", "main.centre.cmdOK=188 120".
+// standard DPI, and each button's caption: "main.size=241 157",
+// "main.centre.cmdOK=188 120", "main.caption.cmdOK=&OK".
 void printPlaces(std::string_view form, const design::Window& window) {
     const auto pixels = [](int twips) { return ui::twipsToPixels(twips, ui::kStandardDpi); };
     std::cout << form << ".size=" << pixels(window.clientWidth) << ' '
@@ -37,6 +38,9 @@ void printPlaces(std::string_view form, const design::Window& window) {
         const ui::PixelRect place = ui::toPixels(control.place, ui::kStandardDpi);
         std::cout << form << ".centre." << control.name << '=' << place.left + place.width / 2
                   << ' ' << place.top + place.height / 2 << '\n';
+        if (!control.textBox) {
+            std::cout << form << ".caption." << control.name << '=' << control.caption << '\n';
+        }
     }
 }
 

@@ -3,7 +3,10 @@
 # with xdotool; what its windows show is read with desktop_probe.exe, and
 # screenshots of them are saved for people to look at.
 #
-#   gui_test.sh TALLOWIN.EXE PREVIEW.EXE PROBE.EXE WINE-RUN.SH PREFIX SCREENSHOT-DIR
+#   gui_test.sh TALLOWIN.EXE PREVIEW.EXE PROBE.EXE WINE-RUN.SH PREFIX SCREENSHOT-DIR FACTS.EXE
+#
+# (FACTS.EXE: tests/ui/window_facts, for the captions, the places to click,
+# the text line's and the report's layout.)
 #
 # 1. The program on the host's own services. The test asks the network
 #    object for the computer name first, as the program will, and checks
@@ -31,6 +34,7 @@ probe_exe="$3"
 wine_run="$4"
 prefix="$5"
 shots="$6"
+facts_exe="$7"
 
 # shellcheck source=../../shell/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../shell/lib.sh"
@@ -73,15 +77,24 @@ shoot() {
     timeout 20 import -window "$window" "$shots/$name.png" 2>/dev/null || fail "no screenshot $name"
 }
 
-# Clicks a point of a window's client area, given in pixels at 96 DPI. Wine
-# draws the frame itself here: equal borders left, right and below.
-click_client() {
-    local window="$1" x="$2" y="$3" client_height="$4"
+# Clicks the centre of a control (FORM "main" or "list", the control's
+# name), at its designed place in pixels at 96 DPI. Wine draws the frame
+# itself here: equal borders left, right and below.
+click_control() {
+    local window="$1" form="$2" name="$3" size centre
     local WIDTH HEIGHT X Y SCREEN WINDOW
+    read -r -a size <<<"$(window_fact "$form.size")"
+    read -r -a centre <<<"$(window_fact "$form.centre.$name")"
     eval "$(timeout 10 xdotool getwindowgeometry --shell "$window")"
-    local border=$(((WIDTH - client_width) / 2))
-    timeout 10 xdotool mousemove --window "$window" $((border + x)) \
-        $((HEIGHT - border - client_height + y)) click 1
+    local border=$(((WIDTH - size[0]) / 2))
+    timeout 10 xdotool mousemove --window "$window" $((border + centre[0])) \
+        $((HEIGHT - border - size[1] + centre[1])) click 1
+}
+
+# A text the program composes, for a computer NAME and a first ADDRESS.
+composed() {  # template name [address]
+    local text="${1//\{name\}/$2}"
+    printf '%s' "${text//\{address\}/${3-}}"
 }
 
 # Runs a Windows program in the test's prefix, on the display, for at most a
@@ -158,6 +171,11 @@ mkdir -p "$shots"
 rm -f "$shots"/*.png
 
 start_xvfb "$work"
+load_window_facts in_wine "$facts_exe" || fatal "no window facts"
+main_caption="$(window_fact main.caption)"
+list_template="$(window_fact list.caption)"
+report_title="$(window_fact report.title)"
+show_all="$(window_fact main.caption.cmdShowAll)"
 
 # Wine draws the windows' frames and captions itself, as Windows does: there
 # is no window manager on this display.
@@ -166,9 +184,8 @@ in_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 
 # ---- 1. The program on the host's services.
 read -r kind answer <<<"$(in_wine "$probe_exe" network ComputerName)"
 start "$program"
-wait_for 900 has_window '^Tallowin$' || fatal "the main window did not appear"
-main="$(window_named '^Tallowin$')"
-client_width=241
+wait_for 900 has_window "^$main_caption\$" || fatal "the main window did not appear"
+main="$(window_named "^$main_caption\$")"
 
 if [ "$kind" = value ]; then
     name="$answer"
@@ -184,15 +201,16 @@ if [ "$kind" = value ]; then
         fail "wmic names the computer [$(wmic_value "$work/computer" Name)], the network object [$name]"
 
     shoot "$main" windows-main-window-normal
-    check_accessible Tallowin
-    line="$(control_text Tallowin Edit)"
-    [ "$line" = "${addresses[0]}    $name" ] ||
-        fail "text line: [$line], expected [${addresses[0]}    $name]"
+    check_accessible "$main_caption"
+    line="$(control_text "$main_caption" Edit)"
+    expected="$(composed "$(window_fact main.text)" "$name" "${addresses[0]}")"
+    [ "$line" = "$expected" ] || fail "text line: [$line], expected [$expected]"
 
-    list_caption="IP Addresses for $name"
+    list_caption="$(composed "$list_template" "$name")"
     if [ "${#addresses[@]}" -gt 1 ]; then
-        has_control Tallowin Button "Show All" || fail "no Show All for ${#addresses[@]} addresses"
-        client_width=241 click_client "$main" 116 120 157
+        has_control "$main_caption" Button "$show_all" ||
+            fail "no $show_all for ${#addresses[@]} addresses"
+        click_control "$main" main cmdShowAll
         if wait_for 100 has_window "^$list_caption\$"; then
             list_window="$(window_named "^$list_caption\$")"
             shoot "$list_window" windows-ip-list-window-normal
@@ -207,40 +225,48 @@ if [ "$kind" = value ]; then
             fail "Show All did not open the list"
         fi
     else
-        has_control Tallowin Button "Show All" && fail "Show All for one address"
+        has_control "$main_caption" Button "$show_all" && fail "$show_all for one address"
     fi
 
-    # Enter presses "System Information": the report.
+    # Enter presses the default button, "System Information": the report.
     keys "$main" Return
-    if wait_for 150 has_window '^System Information$'; then
-        report_window="$(window_named '^System Information$')"
+    if wait_for 150 has_window "^$report_title\$"; then
+        report_window="$(window_named "^$report_title\$")"
         shoot "$report_window" windows-report-normal
+        mapfile -t want < <(window_facts_of report.line)
         report=""
         for n in 1 2 3; do
-            text="$(control_text 'System Information' Static "$n")"
-            [[ "$text" == "Computer Information"* ]] && report="$text"
+            text="$(control_text "$report_title" Static "$n")"
+            [[ "$text" == "${want[0]}"* ]] && report="$text"
         done
-        expected="Computer Information
-
-System Manufacture:  $(wmic_value "$work/computer" Manufacturer)
-System Model:  $(wmic_value "$work/computer" Model)
-System Name:  $(wmic_value "$work/computer" Name)
-Domain Name:  $domain
-Serial Number:  $(wmic_value "$work/bios" SerialNumber)
-OS Version:  $(wmic_value "$work/os" Caption)
-Service Pack:  $(wmic_value "$work/os" ServicePackMajorVersion).$(wmic_value "$work/os" ServicePackMinorVersion)
-IP Address:  ${addresses[0]}
-"
+        # Each fact's line: its label, then what wmic and the network object
+        # answer; the uptime, which moves on, by its form.
+        declare -A due=(
+            [manufacturer]="$(wmic_value "$work/computer" Manufacturer)"
+            [model]="$(wmic_value "$work/computer" Model)"
+            [systemName]="$(wmic_value "$work/computer" Name)"
+            [domain]="$domain"
+            [serialNumber]="$(wmic_value "$work/bios" SerialNumber)"
+            [operatingSystem]="$(wmic_value "$work/os" Caption)"
+            [servicePack]="$(wmic_value "$work/os" ServicePackMajorVersion).$(wmic_value "$work/os" ServicePackMinorVersion)"
+            [ipAddress]="${addresses[0]}")
+        for fact in "${!due[@]}"; do
+            want[$(($(window_fact "report.number.$fact") - 1))]="$(window_fact "report.label.$fact")${due[$fact]}"
+        done
+        uptime=$(($(window_fact report.number.uptime) - 1))
+        uptime_label="$(window_fact report.label.uptime)"
         mapfile -t got < <(tr -d '\r' <<<"$report")
-        mapfile -t want < <(printf '%s' "$expected")
-        [ "${#got[@]}" -eq 12 ] || fail "the report has ${#got[@]} lines, not 12: [$report]"
+        [ "${#got[@]}" -eq "${#want[@]}" ] ||
+            fail "the report has ${#got[@]} lines, not ${#want[@]}: [$report]"
         for i in "${!want[@]}"; do
+            [ "$i" -eq "$uptime" ] && continue
             [ "${got[i]-}" = "${want[i]}" ] || fail "report line $((i + 1)): [${got[i]-}], expected [${want[i]}]"
         done
-        [[ "${got[11]-}" =~ ^System\ Uptime:\ \ [0-9]+\ [a-z]+(,\ [0-9]+\ [a-z]+)*$ ]] ||
-            fail "report line 12: [${got[11]-}]"
+        [[ "${got[uptime]-}" == "$uptime_label"* &&
+            "${got[uptime]#"$uptime_label"}" =~ ^[0-9]+\ [a-z]+(,\ [0-9]+\ [a-z]+)*$ ]] ||
+            fail "report line $((uptime + 1)): [${got[uptime]-}]"
         keys "$report_window" Return
-        wait_for 50 has_no_window '^System Information$' || fail "Enter did not close the report"
+        wait_for 50 has_no_window "^$report_title\$" || fail "Enter did not close the report"
     else
         fail "System Information did not show the report"
     fi
@@ -253,16 +279,17 @@ else
     number="${answer%% *}"
     description="${answer#* }"
     shoot "$main" windows-main-window
-    check_accessible Tallowin
-    expected="    Error: $description ($number) Error in Computer Name (Zin_GetComputerName) (from 3/22/2007)."
-    line="$(control_text Tallowin Edit)"
+    check_accessible "$main_caption"
+    expected="$(composed "$(window_fact main.text)" \
+        "Error: $description ($number) Error in Computer Name (Zin_GetComputerName) (from 3/22/2007)." "")"
+    line="$(control_text "$main_caption" Edit)"
     [ "$line" = "$expected" ] || fail "text line: [$line], expected [$expected]"
-    has_control Tallowin Button "Show All" && fail "Show All without a computer name"
+    has_control "$main_caption" Button "$show_all" && fail "$show_all without a computer name"
 
     # Enter presses "System Information": without a computer name, nothing shows.
     keys "$main" Return
     sleep 2
-    has_no_window '^System Information$' || fail "a report appeared without a computer name"
+    has_no_window "^$report_title\$" || fail "a report appeared without a computer name"
     [ "$(timeout 10 xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)" -eq 1 ] ||
         fail "another window appeared"
 
@@ -273,39 +300,41 @@ fi
 
 # ---- 2. The windows on a scripted machine with two addresses.
 start "$preview" PC7 192.0.2.1 198.51.100.4
-wait_for 300 has_window '^Tallowin$' || fatal "the scripted main window did not appear"
-main="$(window_named '^Tallowin$')"
+wait_for 300 has_window "^$main_caption\$" || fatal "the scripted main window did not appear"
+main="$(window_named "^$main_caption\$")"
 shoot "$main" scripted-main-window
-check_accessible Tallowin
-line="$(control_text Tallowin Edit)"
-[ "$line" = "192.0.2.1    PC7" ] || fail "scripted text line: [$line]"
+check_accessible "$main_caption"
+line="$(control_text "$main_caption" Edit)"
+[ "$line" = "$(composed "$(window_fact main.text)" PC7 192.0.2.1)" ] ||
+    fail "scripted text line: [$line]"
 
 # Show All, clicked: the list of every address.
-client_width=241 click_client "$main" 116 120 157
-if wait_for 100 has_window '^IP Addresses for PC7$'; then
-    shoot "$(window_named '^IP Addresses for PC7$')" windows-ip-list-window
-    check_accessible 'IP Addresses for PC7'
-    list="$(control_text 'IP Addresses for PC7' Edit)"
+click_control "$main" main cmdShowAll
+list_caption="$(composed "$list_template" PC7)"
+if wait_for 100 has_window "^$list_caption\$"; then
+    shoot "$(window_named "^$list_caption\$")" windows-ip-list-window
+    check_accessible "$list_caption"
+    list="$(control_text "$list_caption" Edit)"
     [ "$list" = $'192.0.2.1\r\n198.51.100.4' ] || fail "scripted list: [$list]"
-    keys "$(window_named '^IP Addresses for PC7$')" Escape
-    wait_for 50 has_no_window '^IP Addresses for PC7$' || fail "Esc did not close the list"
+    keys "$(window_named "^$list_caption\$")" Escape
+    wait_for 50 has_no_window "^$list_caption\$" || fail "Esc did not close the list"
 else
-    fail "Show All did not open the list"
+    fail "$show_all did not open the list"
 fi
 
 # System Information, clicked: the report; Enter presses its OK.
-client_width=241 click_client "$main" 44 120 157
-if wait_for 100 has_window '^System Information$'; then
-    report="$(window_named '^System Information$')"
+click_control "$main" main cmdSysInfo
+if wait_for 100 has_window "^$report_title\$"; then
+    report="$(window_named "^$report_title\$")"
     shoot "$report" windows-report
     keys "$report" Return
-    wait_for 50 has_no_window '^System Information$' || fail "Enter did not close the report"
+    wait_for 50 has_no_window "^$report_title\$" || fail "Enter did not close the report"
 else
     fail "System Information did not show the report"
 fi
 
 # A click on OK ends the program.
-client_width=241 click_client "$main" 188 120 157
+click_control "$main" main cmdOK
 expect_end "a click on OK"
 
 echo "screenshots: $shots"
