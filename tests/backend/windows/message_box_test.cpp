@@ -8,6 +8,10 @@
 #include <thread>
 #include <vector>
 
+#include "sysinfo/report.h"
+#include "ui/window_designs.h"
+#include "win32/wide_text.h"
+
 namespace tallowin::windows_backend {
 namespace {
 
@@ -121,9 +125,9 @@ class BoxWatcher {
 TEST(MessageBoxes, showsTheReportWithItsTitleAndTheOkButtonAlone) {
     const std::string report = "Computer Information\r\n\r\nSystem Name:  PC7";
     BoxWatcher watcher(GetCurrentThreadId());
-    EXPECT_EQ(showMessageBox(report, 0xFF00, "System Information"), IDOK);
+    EXPECT_EQ(showMessageBox(report, 0xFF00, kReportTitle), IDOK);
     const SeenBox& seen = watcher.seen();
-    EXPECT_EQ(seen.title, L"System Information");
+    EXPECT_EQ(seen.title, win32::toWide(kReportTitle));
     EXPECT_EQ(seen.text, L"Computer Information\r\n\r\nSystem Name:  PC7");
     EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"});
     EXPECT_FALSE(seen.iconShown);
@@ -131,10 +135,10 @@ TEST(MessageBoxes, showsTheReportWithItsTitleAndTheOkButtonAlone) {
 
 TEST(MessageBoxes, titlesABoxWithoutTitleWithTheProgramsName) {
     BoxWatcher watcher(GetCurrentThreadId());
-    EXPECT_EQ(showMessageBox("The computer did not respond", 0, std::nullopt), IDOK);
+    EXPECT_EQ(showMessageBox(kNoResponseNotice, 0, std::nullopt), IDOK);
     const SeenBox& seen = watcher.seen();
-    EXPECT_EQ(seen.title, L"Tallowin");
-    EXPECT_EQ(seen.text, L"The computer did not respond");
+    EXPECT_EQ(seen.title, win32::toWide(ui::design::form1::kWindow.caption));
+    EXPECT_EQ(seen.text, win32::toWide(kNoResponseNotice));
     EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"});
 }
 
@@ -146,7 +150,7 @@ TEST(MessageBoxes, isOwnedByTheActiveWindowAndKeepsItFromInput) {
     ASSERT_EQ(GetActiveWindow(), window);
 
     BoxWatcher watcher(GetCurrentThreadId());
-    EXPECT_EQ(showMessageBox("Report", 0xFF00, "System Information"), IDOK);
+    EXPECT_EQ(showMessageBox("Report", 0xFF00, kReportTitle), IDOK);
     const SeenBox& seen = watcher.seen();
     EXPECT_EQ(seen.owner, window);
     EXPECT_FALSE(seen.ownerEnabled);
@@ -176,7 +180,7 @@ TEST(MessageBoxes, fitTheScreenHoweverLongThePrompt) {
     ASSERT_NE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0), FALSE);
     for (const auto& c : cases) {
         BoxWatcher watcher(GetCurrentThreadId());
-        EXPECT_EQ(showMessageBox(c.prompt, 0xFF00, "System Information"), IDOK) << c.what;
+        EXPECT_EQ(showMessageBox(c.prompt, 0xFF00, kReportTitle), IDOK) << c.what;
         const SeenBox& seen = watcher.seen();
         EXPECT_EQ(seen.buttons, std::vector<std::wstring>{L"OK"}) << c.what;
         EXPECT_GE(seen.frame.left, area.left) << c.what;

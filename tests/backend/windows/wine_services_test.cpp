@@ -13,8 +13,10 @@
 #include "com_errors.h"
 #include "host_printing.h"
 #include "network_identity.h"
+#include "report_lines.h"
 #include "sysinfo/clsSysInfo.h"
 #include "sysinfo/host_errors.h"
+#include "sysinfo/report.h"
 #include "sysinfo/wmi_names.h"
 #include "ui/main_window_logic.h"
 #include "win32/wide_text.h"
@@ -302,15 +304,13 @@ TEST_F(Services, theServiceReadsAddressesAndTheReportFromTheRealWmi) {
     service.Zin_SysInfo();
     ASSERT_EQ(boxes.shown.size(), 1u);
     const auto& report = boxes.shown.front();
-    EXPECT_EQ(report.title, "System Information");
+    EXPECT_EQ(report.title, kReportTitle);
     EXPECT_EQ(report.style, 0xFF00);
-    EXPECT_TRUE(report.prompt.starts_with("Computer Information\r\n\r\nSystem Manufacture:  "));
-    EXPECT_NE(report.prompt.find("\r\nSystem Name:  " + computerName() + "\r\n"), std::string::npos)
-        << report.prompt;
-    EXPECT_NE(report.prompt.find("\r\nDomain Name:  WORKGROUP\r\n"), std::string::npos);
-    EXPECT_NE(report.prompt.find("System Manufacture:  " + manufacturer + "\r\n"),
-              std::string::npos)
-        << report.prompt;
+    const auto values = fake::readReport(report.prompt);
+    ASSERT_TRUE(values) << report.prompt;
+    EXPECT_EQ(values->at("System Name"), computerName());
+    EXPECT_EQ(values->at("Domain Name"), "WORKGROUP");
+    EXPECT_EQ(values->at("System Manufacture"), manufacturer);
 }
 
 }  // namespace

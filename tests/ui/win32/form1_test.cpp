@@ -5,13 +5,18 @@
 #include "fake_host.h"
 #include "sysinfo/report.h"
 #include "sysinfo/wmi_names.h"
+#include "ui/twips.h"
 #include "ui/win32/designs.h"
+#include "win32/wide_text.h"
 #include "window_probe.h"
 
 namespace tallowin::ui::win32 {
 namespace {
 
 using namespace test;
+using tallowin::win32::toWide;
+
+std::wstring wide(std::string_view text) { return toWide(text); }
 
 const std::string kAdapterQuery{wmi::kAdapterAddressesQuery};
 
@@ -48,7 +53,7 @@ class Form1Window : public ::testing::Test {
 TEST_F(Form1Window, looksAsDesigned) {
     const HWND window = open();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(textOf(window), L"Tallowin");
+    EXPECT_EQ(textOf(window), wide(design::form1::kWindow.caption));
 
     // A fixed dialog frame with a close box, no minimise or maximise box,
     // and a taskbar button.
@@ -58,17 +63,22 @@ TEST_F(Form1Window, looksAsDesigned) {
     EXPECT_NE(extendedStyleOf(window) & WS_EX_APPWINDOW, 0u);
     EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
 
+    // The design at 96 DPI (its pixels are spelt out in the golden test of
+    // the designed sizes).
     const SIZE client = clientSize(window);
-    EXPECT_EQ(client.cx, 241);
-    EXPECT_EQ(client.cy, 157);
-    EXPECT_EQ(placeOf(item(form1::kText1)), (PixelRect{8, 32, 225, 61}));
-    EXPECT_EQ(placeOf(item(form1::kCmdSysInfo)), (PixelRect{8, 104, 73, 33}));
-    EXPECT_EQ(placeOf(item(form1::kCmdShowAll)), (PixelRect{80, 104, 73, 33}));
-    EXPECT_EQ(placeOf(item(form1::kCmdOK)), (PixelRect{152, 104, 73, 33}));
-
-    EXPECT_EQ(textOf(item(form1::kCmdSysInfo)), L"System Information");
-    EXPECT_EQ(textOf(item(form1::kCmdShowAll)), L"Show All");
-    EXPECT_EQ(textOf(item(form1::kCmdOK)), L"&OK");
+    EXPECT_EQ(client.cx, twipsToPixels(form1::kClientWidth, kStandardDpi));
+    EXPECT_EQ(client.cy, twipsToPixels(form1::kClientHeight, kStandardDpi));
+    const std::pair<int, design::Control> controls[] = {
+        {form1::kText1, design::form1::kText1},
+        {form1::kCmdSysInfo, design::form1::kCmdSysInfo},
+        {form1::kCmdShowAll, design::form1::kCmdShowAll},
+        {form1::kCmdOK, design::form1::kCmdOK}};
+    for (const auto& [id, control] : controls) {
+        EXPECT_EQ(placeOf(item(id)), toPixels(control.place, kStandardDpi)) << control.name;
+        if (!control.textBox) {
+            EXPECT_EQ(textOf(item(id)), wide(control.caption)) << control.name;
+        }
+    }
     EXPECT_NE(styleOf(item(form1::kCmdSysInfo)) & BS_MULTILINE, 0u);
 
     // Text1: read-only, multi-line with word wrap, no scroll bars, no tab

@@ -2,14 +2,22 @@
 
 #include "fake_host.h"
 #include "sysinfo/wmi_names.h"
+#include "ui/ip_list_window_logic.h"
 #include "ui/win32/designs.h"
 #include "ui/win32/form1.h"
+#include "win32/wide_text.h"
 #include "window_probe.h"
 
 namespace tallowin::ui::win32 {
 namespace {
 
 using namespace test;
+using tallowin::win32::toWide;
+
+// The list window's caption as loaded: the design's, " for ", the name.
+std::wstring titleFor(std::wstring_view name) {
+    return toWide(kIpListDesignCaption) + L" for " + std::wstring{name};
+}
 
 const std::string kAdapterQuery{wmi::kAdapterAddressesQuery};
 
@@ -27,7 +35,7 @@ class Form2Window : public ::testing::Test {
     // Presses "Show All" and runs `inspect` on the list window while it is
     // up; returns when the list window has closed.
     HWND showAll(std::function<void(HWND)> inspect) {
-        const WhenModalIsUp watch(L"IP Addresses", std::move(inspect));
+        const WhenModalIsUp watch(toWide(kIpListDesignCaption), std::move(inspect));
         SendMessageW(form1.control(form1::kCmdShowAll), BM_CLICK, 0, 0);
         return watch.seen();
     }
@@ -39,7 +47,7 @@ class Form2Window : public ::testing::Test {
 
 TEST_F(Form2Window, listsEveryAddressUnderACaptionNamingTheComputer) {
     const HWND seen = showAll([&](HWND list) {
-        EXPECT_EQ(textOf(list), L"IP Addresses for PC7");
+        EXPECT_EQ(textOf(list), titleFor(L"PC7"));
         EXPECT_EQ(textOf(GetDlgItem(list, form2::kText1)), L"192.0.2.1\r\nfe80::1\r\n198.51.100.4");
         postKey(VK_ESCAPE);
     });
@@ -111,7 +119,7 @@ TEST_F(Form2Window, startsFromTheDesignAtEveryShowing) {
     host.identity()["ComputerName"] = std::string{"PC8"};
     host.query(kAdapterQuery) = {{{"IPAddress", TextArray{"203.0.113.9"}}}};
     showAll([](HWND list) {
-        EXPECT_EQ(textOf(list), L"IP Addresses for PC8");
+        EXPECT_EQ(textOf(list), titleFor(L"PC8"));
         EXPECT_EQ(textOf(GetDlgItem(list, form2::kText1)), L"203.0.113.9");
         postKey(VK_ESCAPE);
     });
