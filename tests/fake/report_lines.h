@@ -14,24 +14,30 @@
 
 namespace tallowin::fake {
 
-// Each label's value.
+// Each fact's value, by the name of the fact ("systemName", as the report
+// composes it from ReportFacts::systemName).
 using ReportValues = std::map<std::string, std::string, std::less<>>;
 
-// The value after each label, when the text is a report: its twelve lines in
-// place, no other line break in any of them. Nothing otherwise.
+// The value after each label, by its fact, when the text is a report: its
+// twelve lines in place, no other line break in any of them. Nothing
+// otherwise. The layout spells the labels out, apart from the product.
 [[nodiscard]] inline std::optional<ReportValues> readReport(std::string_view text) {
-    constexpr std::array<std::string_view, 12> kLayout = {"Computer Information",
-                                                          "",
-                                                          "System Manufacture",
-                                                          "System Model",
-                                                          "System Name",
-                                                          "Domain Name",
-                                                          "Serial Number",
-                                                          "OS Version",
-                                                          "Service Pack",
-                                                          "IP Address",
-                                                          "",
-                                                          "System Uptime"};
+    struct Line {
+        std::string_view text;  // the heading, a blank line, or a fact's label
+        std::string_view fact;  // none for the heading and the blank lines
+    };
+    constexpr std::array<Line, 12> kLayout = {{{"Computer Information", ""},
+                                               {"", ""},
+                                               {"System Manufacture", "manufacturer"},
+                                               {"System Model", "model"},
+                                               {"System Name", "systemName"},
+                                               {"Domain Name", "domain"},
+                                               {"Serial Number", "serialNumber"},
+                                               {"OS Version", "operatingSystem"},
+                                               {"Service Pack", "servicePack"},
+                                               {"IP Address", "ipAddress"},
+                                               {"", ""},
+                                               {"System Uptime", "uptime"}}};
     std::vector<std::string_view> lines;
     for (std::size_t at; (at = text.find("\r\n")) != std::string_view::npos;) {
         lines.push_back(text.substr(0, at));
@@ -44,14 +50,13 @@ using ReportValues = std::map<std::string, std::string, std::less<>>;
     for (std::size_t i = 0; i < kLayout.size(); ++i) {
         const std::string_view line = lines[i];
         if (line.find_first_of("\r\n") != std::string_view::npos) return std::nullopt;
-        const bool heading = i == 0;
-        if (heading || kLayout[i].empty()) {
-            if (line != kLayout[i]) return std::nullopt;
+        if (kLayout[i].fact.empty()) {
+            if (line != kLayout[i].text) return std::nullopt;
             continue;
         }
-        const std::string prefix = std::string(kLayout[i]) + ":  ";
+        const std::string prefix = std::string(kLayout[i].text) + ":  ";
         if (!line.starts_with(prefix)) return std::nullopt;
-        values.emplace(kLayout[i], line.substr(prefix.size()));
+        values.emplace(kLayout[i].fact, line.substr(prefix.size()));
     }
     return values;
 }

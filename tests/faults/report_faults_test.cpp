@@ -127,15 +127,15 @@ void checkReport(const std::string& prompt, const std::vector<Logged>& logged) {
     const auto value = [&](const char* property) { return expected.byProperty[property]; };
     const std::string servicePack =
         expected.servicePackMajor && expected.servicePackMinor ? "3.0" : "";
-    EXPECT_EQ(*report, (fake::ReportValues{{"System Manufacture", value("Manufacturer")},
-                                           {"System Model", value("Model")},
-                                           {"System Name", value("Name")},
-                                           {"Domain Name", value("Domain")},
-                                           {"Serial Number", value("SerialNumber")},
-                                           {"OS Version", value("Caption")},
-                                           {"Service Pack", servicePack},
-                                           {"IP Address", value("IPAddress")},
-                                           {"System Uptime", kUptime}}));
+    EXPECT_EQ(*report, (fake::ReportValues{{"manufacturer", value("Manufacturer")},
+                                           {"model", value("Model")},
+                                           {"systemName", value("Name")},
+                                           {"domain", value("Domain")},
+                                           {"serialNumber", value("SerialNumber")},
+                                           {"operatingSystem", value("Caption")},
+                                           {"servicePack", servicePack},
+                                           {"ipAddress", value("IPAddress")},
+                                           {"uptime", kUptime}}));
 }
 
 bool failed(const std::vector<Logged>& logged, std::string_view operation) {

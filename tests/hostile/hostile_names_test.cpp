@@ -70,8 +70,8 @@ TEST_F(HostileName, thatIsNotUtf8StillFindsTheMachinesAddressesAndReport) {
     EXPECT_EQ(shown_[0].title, std::optional<std::string>{kReportTitle});
     auto report = fake::readReport(shown_[0].prompt);
     ASSERT_TRUE(report) << shown_[0].prompt;
-    EXPECT_EQ((*report)["System Name"], computer);
-    EXPECT_EQ((*report)["IP Address"], "192.0.2.7");
+    EXPECT_EQ((*report)["systemName"], computer);
+    EXPECT_EQ((*report)["ipAddress"], "192.0.2.7");
 }
 
 TEST_F(HostileName, ofSixtyFourBytesIsShownWhole) {

@@ -26,7 +26,7 @@ class ReportTest : public SysInfoTest {
         addAdapter(TextArray{"10.0.0.5", "fe80::1"});
     }
 
-    // The report that one call shows, read by its labels, or nothing when it
+    // The report that one call shows, read by its facts, or nothing when it
     // shows no box.
     std::optional<fake::ReportValues> report() {
         const std::size_t shownBefore = host.messageBoxes().size();
@@ -40,26 +40,26 @@ class ReportTest : public SysInfoTest {
         return values;
     }
 
-    // The value after one label of the report.
-    std::string fact(std::string_view label) {
+    // The value of one fact of the report, after its label.
+    std::string fact(std::string_view name) {
         const auto values = report();
         if (!values) return "(no report)";
-        const auto found = values->find(label);
-        return found != values->end() ? found->second : "(no such label)";
+        const auto found = values->find(name);
+        return found != values->end() ? found->second : "(no such fact)";
     }
 };
 
 TEST_F(ReportTest, showsTwelveLabelledLinesWithTheFactsOfTheMachine) {
     EXPECT_EQ(report(), (fake::ReportValues{
-                            {"System Manufacture", "Maker"},
-                            {"System Model", "Model 9"},
-                            {"System Name", "PC7"},
-                            {"Domain Name", "CORP"},
-                            {"Serial Number", "SN-42"},
-                            {"OS Version", "Debian GNU/Linux 12"},
-                            {"Service Pack", "3.0"},
-                            {"IP Address", "10.0.0.5"},
-                            {"System Uptime", kUptime},
+                            {"manufacturer", "Maker"},
+                            {"model", "Model 9"},
+                            {"systemName", "PC7"},
+                            {"domain", "CORP"},
+                            {"serialNumber", "SN-42"},
+                            {"operatingSystem", "Debian GNU/Linux 12"},
+                            {"servicePack", "3.0"},
+                            {"ipAddress", "10.0.0.5"},
+                            {"uptime", kUptime},
                         }));
 }
 
@@ -132,7 +132,7 @@ class ReportServicePack : public ReportTest, public ::testing::WithParamInterfac
 TEST_P(ReportServicePack, joinsMajorDotMinor) {
     host.query(kSystem)[0]["ServicePackMajorVersion"] = GetParam().major;
     host.query(kSystem)[0]["ServicePackMinorVersion"] = GetParam().minor;
-    EXPECT_EQ(fact("Service Pack"), GetParam().shown);
+    EXPECT_EQ(fact("servicePack"), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -151,8 +151,8 @@ TEST_F(ReportTest, leavesLabelsAloneWhereQueriesAnswerNothingOrFail) {
     host.failEvery("Walk", {-2147217385, "Invalid query"});
     const auto values = report();
     ASSERT_TRUE(values);
-    for (const auto& [label, value] : *values) {
-        EXPECT_EQ(value, label == "System Uptime" ? kUptime : "") << label;
+    for (const auto& [name, value] : *values) {
+        EXPECT_EQ(value, name == "uptime" ? kUptime : "") << name;
     }
 }
 
@@ -163,40 +163,40 @@ TEST_F(ReportTest, keepsTheLastItemsValuesAndStepsOverSingleFailedProperties) {
     host.failEvery("Item.Caption", {-2147217406, "Not found"});
     auto values = report();
     ASSERT_TRUE(values);
-    EXPECT_EQ((*values)["System Manufacture"], "Maker") << "a Null keeps the earlier value";
-    EXPECT_EQ((*values)["System Model"], "M2");
-    EXPECT_EQ((*values)["System Name"], "PC8");
-    EXPECT_EQ((*values)["Serial Number"], "");
-    EXPECT_EQ((*values)["OS Version"], "");
-    EXPECT_EQ((*values)["Service Pack"], "3.0");
+    EXPECT_EQ((*values)["manufacturer"], "Maker") << "a Null keeps the earlier value";
+    EXPECT_EQ((*values)["model"], "M2");
+    EXPECT_EQ((*values)["systemName"], "PC8");
+    EXPECT_EQ((*values)["serialNumber"], "");
+    EXPECT_EQ((*values)["operatingSystem"], "");
+    EXPECT_EQ((*values)["servicePack"], "3.0");
 }
 
 TEST_F(ReportTest, takesTheFirstAddressOfTheFirstAdapterWithAddresses) {
     host.query(kAdapterQuery) = {{{"IPAddress", Null{}}},
                                  {{"IPAddress", TextArray{"B1", "B2"}}},
                                  {{"IPAddress", TextArray{"C1"}}}};
-    EXPECT_EQ(fact("IP Address"), "B1");
+    EXPECT_EQ(fact("ipAddress"), "B1");
     EXPECT_EQ(count("Item.IPAddress"), 2U) << "the walk stops at B; C is never read";
 }
 
 TEST_F(ReportTest, endsTheAdapterWalkAtAnAdapterWhoseNullTestOrAddressFails) {
     host.query(kAdapterQuery) = {{{"IPAddress", Null{}}}, {{"IPAddress", TextArray{"B1"}}}};
-    EXPECT_EQ(fact("IP Address"), "B1");
+    EXPECT_EQ(fact("ipAddress"), "B1");
     host.clearLog();
     host.failNth(26, {-2147217406, "Not found"});  // the first adapter's Null test
-    EXPECT_EQ(fact("IP Address"), "");
+    EXPECT_EQ(fact("ipAddress"), "");
     host.query(kAdapterQuery) = {{{"IPAddress", TextArray{}}}, {{"IPAddress", TextArray{"B1"}}}};
-    EXPECT_EQ(fact("IP Address"), "");
+    EXPECT_EQ(fact("ipAddress"), "");
 }
 
 TEST_F(ReportTest, leavesTheAddressEmptyWithoutAnAdapterThatHasOne) {
     host.query(kAdapterQuery) = {{{"IPAddress", Null{}}}};
-    EXPECT_EQ(fact("IP Address"), "");
+    EXPECT_EQ(fact("ipAddress"), "");
 }
 
 TEST_F(ReportTest, endsWithTheLabelAloneForAnUptimeOfHalfASecond) {
     host.setTickCount(500);
-    EXPECT_EQ(fact("System Uptime"), "");
+    EXPECT_EQ(fact("uptime"), "");
 }
 
 TEST_F(ReportTest, showsNothingWhenTheTickCounterCannotBeRead) {
@@ -208,7 +208,7 @@ TEST_F(ReportTest, showsNothingWhenTheTickCounterCannotBeRead) {
 TEST_F(ReportTest, startsEveryReportAfresh) {
     (void)report();
     host.query(kBios).clear();
-    EXPECT_EQ(fact("Serial Number"), "");
+    EXPECT_EQ(fact("serialNumber"), "");
 }
 
 }  // namespace

@@ -308,9 +308,9 @@ TEST_F(Services, theServiceReadsAddressesAndTheReportFromTheRealWmi) {
     EXPECT_EQ(report.style, 0xFF00);
     const auto values = fake::readReport(report.prompt);
     ASSERT_TRUE(values) << report.prompt;
-    EXPECT_EQ(values->at("System Name"), computerName());
-    EXPECT_EQ(values->at("Domain Name"), "WORKGROUP");
-    EXPECT_EQ(values->at("System Manufacture"), manufacturer);
+    EXPECT_EQ(values->at("systemName"), computerName());
+    EXPECT_EQ(values->at("domain"), "WORKGROUP");
+    EXPECT_EQ(values->at("manufacturer"), manufacturer);
 }
 
 }  // namespace
