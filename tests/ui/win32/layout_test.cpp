@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "ui/twips.h"
-#include "ui/win32/designs.h"
 #include "ui/win32/edit_text.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/placement.h"
@@ -9,22 +8,22 @@
 namespace tallowin::ui::win32 {
 namespace {
 
+// The rule on places of the designs' kind (the designs themselves are
+// checked once, in the golden test of the designed sizes).
 TEST(Twips, scaleToTheWindowsDpi) {
-    EXPECT_EQ(twipsToPixels(form1::kClientWidth, 96), 241);
-    EXPECT_EQ(twipsToPixels(form1::kClientHeight, 96), 157);
-    EXPECT_EQ(twipsToPixels(form2::kClientWidth, 96), 264);
-    EXPECT_EQ(twipsToPixels(form2::kClientHeight, 96), 214);
-    EXPECT_EQ(twipsToPixels(form1::kClientWidth, 144), 362);  // 150 %: 361.5 rounds up
-    EXPECT_EQ(twipsToPixels(form1::kClientWidth, 192), 482);
+    EXPECT_EQ(twipsToPixels(3615, 96), 241);
+    EXPECT_EQ(twipsToPixels(2355, 96), 157);
+    EXPECT_EQ(twipsToPixels(3615, 144), 362);  // 150 %: 361.5 rounds up
+    EXPECT_EQ(twipsToPixels(3615, 192), 482);
     EXPECT_EQ(twipsToPixels(0, 192), 0);
 }
 
 TEST(Twips, placeControlsSoThatTheirEdgesScaleToo) {
-    EXPECT_EQ(toPixels(design::form1::kCmdSysInfo.place, 96), (PixelRect{8, 104, 73, 33}));
-    EXPECT_EQ(toPixels(design::form1::kCmdShowAll.place, 96), (PixelRect{80, 104, 73, 33}));
-    EXPECT_EQ(toPixels(design::form2::kText1.place, 96), (PixelRect{8, 8, 249, 161}));
+    EXPECT_EQ(toPixels(TwipsRect{120, 1560, 1095, 495}, 96), (PixelRect{8, 104, 73, 33}));
+    EXPECT_EQ(toPixels(TwipsRect{1200, 1560, 1095, 495}, 96), (PixelRect{80, 104, 73, 33}));
+    EXPECT_EQ(toPixels(TwipsRect{120, 120, 3735, 2415}, 96), (PixelRect{8, 8, 249, 161}));
     // At 120 DPI: 120 twips are 10 px, 1215 twips 101.25 px.
-    EXPECT_EQ(toPixels(design::form1::kCmdSysInfo.place, 120), (PixelRect{10, 130, 91, 41}));
+    EXPECT_EQ(toPixels(TwipsRect{120, 1560, 1095, 495}, 120), (PixelRect{10, 130, 91, 41}));
     // Neighbours that meet in twips still meet in pixels at any DPI.
     for (const unsigned dpi : {96u, 120u, 144u, 168u, 192u}) {
         const PixelRect sysInfo = toPixels(TwipsRect{120, 0, 1080, 10}, dpi);
