@@ -1,6 +1,8 @@
 # Cross-builds the Windows program (64-bit) with Debian's mingw-w64 compilers,
 # POSIX threads variant, and runs what it builds under Wine: CTest starts
-# every Windows test executable through wine-run.sh.
+# every Windows test executable through wine-gtest.sh, which runs each test
+# program once per CTest run through wine-run.sh and reports its cases one by
+# one.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -22,6 +24,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # Wine runs the test executables (and lists their tests for CTest) in a
-# throw-away prefix under the build folder, made at its first use.
+# throw-away prefix under the build folder, made at its first use: one start
+# of Wine for each test program and CTest run, whose output every case of the
+# program reads its own result from (TALLOWIN_WINE_EACH_CASE=1: one for each
+# case).
 set(CMAKE_CROSSCOMPILING_EMULATOR
-    "${CMAKE_CURRENT_LIST_DIR}/wine-run.sh;--prefix;${CMAKE_BINARY_DIR}/wine/prefix")
+    "${CMAKE_CURRENT_LIST_DIR}/wine-gtest.sh;--prefix;${CMAKE_BINARY_DIR}/wine/prefix")
