@@ -1,4 +1,4 @@
-// The system report read by its labels, as a test checks it. A report is
+// The system report read by its facts, as a test checks it. A report is
 // twelve lines joined by CR LF: the heading "Computer Information", a blank
 // line, eight facts, a blank line and the uptime, each fact and the uptime
 // written "<label>:  <value>".
@@ -18,26 +18,31 @@ namespace tallowin::fake {
 // composes it from ReportFacts::systemName).
 using ReportValues = std::map<std::string, std::string, std::less<>>;
 
+// The report's twelve lines, spelt out apart from the product: the heading,
+// the blank lines, and each fact's label with the name of the fact.
+struct ReportLine {
+    std::string_view text;  // the heading, a blank line, or a fact's label
+    std::string_view fact;  // none for the heading and the blank lines
+};
+inline constexpr std::array<ReportLine, 12> kReportLayout = {
+    {{"Computer Information", ""},
+     {"", ""},
+     {"System Manufacture", "manufacturer"},
+     {"System Model", "model"},
+     {"System Name", "systemName"},
+     {"Domain Name", "domain"},
+     {"Serial Number", "serialNumber"},
+     {"OS Version", "operatingSystem"},
+     {"Service Pack", "servicePack"},
+     {"IP Address", "ipAddress"},
+     {"", ""},
+     {"System Uptime", "uptime"}}};
+
 // The value after each label, by its fact, when the text is a report: its
 // twelve lines in place, no other line break in any of them. Nothing
-// otherwise. The layout spells the labels out, apart from the product.
+// otherwise.
 [[nodiscard]] inline std::optional<ReportValues> readReport(std::string_view text) {
-    struct Line {
-        std::string_view text;  // the heading, a blank line, or a fact's label
-        std::string_view fact;  // none for the heading and the blank lines
-    };
-    constexpr std::array<Line, 12> kLayout = {{{"Computer Information", ""},
-                                               {"", ""},
-                                               {"System Manufacture", "manufacturer"},
-                                               {"System Model", "model"},
-                                               {"System Name", "systemName"},
-                                               {"Domain Name", "domain"},
-                                               {"Serial Number", "serialNumber"},
-                                               {"OS Version", "operatingSystem"},
-                                               {"Service Pack", "servicePack"},
-                                               {"IP Address", "ipAddress"},
-                                               {"", ""},
-                                               {"System Uptime", "uptime"}}};
+    const auto& kLayout = kReportLayout;
     std::vector<std::string_view> lines;
     for (std::size_t at; (at = text.find("\r\n")) != std::string_view::npos;) {
         lines.push_back(text.substr(0, at));

@@ -79,6 +79,13 @@ window_fact() {
     printf '%s\n' "${values%%$'\n'*}"
 }
 
+# The list window's title before the computer name ("IP Addresses for ").
+list_title_before_name() {
+    local caption
+    caption="$(window_fact list.caption)" || return 1
+    printf '%s' "${caption%\{name\}}"
+}
+
 # Clicks the centre of a control of a window: FORM is "main" or "list",
 # NAME the control's ("cmdShowAll"). The designed place is scaled to the
 # size the window really has.

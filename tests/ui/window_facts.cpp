@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "fake_host.h"
+#include "report_lines.h"
 #include "sysinfo/clsSysInfo.h"
 #include "sysinfo/report.h"
 #include "sysinfo/wmi_names.h"
@@ -44,37 +45,21 @@ void printPlaces(std::string_view form, const design::Window& window) {
     }
 }
 
-// Each report line's label and number by the fact it shows:
+// Each report line's label as the product writes it, and its number, by
+// the fact it shows (named as the tests' layout names it):
 // "report.label.systemName=System Name:  " and "report.number.systemName=5".
 void printReportLabels() {
-    struct Fact {
-        std::string_view key;
-        std::string ReportFacts::* member;
-    };
-    static constexpr Fact kFacts[] = {
-        {"manufacturer", &ReportFacts::manufacturer},
-        {"model", &ReportFacts::model},
-        {"systemName", &ReportFacts::systemName},
-        {"domain", &ReportFacts::domain},
-        {"serialNumber", &ReportFacts::serialNumber},
-        {"operatingSystem", &ReportFacts::operatingSystem},
-        {"servicePack", &ReportFacts::servicePack},
-        {"ipAddress", &ReportFacts::ipAddress},
-        {"uptime", &ReportFacts::uptime},
-    };
-    constexpr std::string_view kMark = "{fact}";  // shown as it is, as host text is
-    for (const Fact& fact : kFacts) {
-        ReportFacts facts;
-        facts.*fact.member = kMark;
-        const std::string report = composeReport(facts);
-        const std::size_t at = report.find(kMark);
-        if (at == std::string::npos) continue;  // a fact the report does not show
-        const std::size_t lineStart = report.rfind('\n', at) + 1;  // npos + 1 is 0
-        print(std::string{"report.label."} + std::string{fact.key},
-              std::string_view{report}.substr(lineStart, at - lineStart));
-        const auto number =
-            std::count(report.begin(), report.begin() + static_cast<long>(at), '\n') + 1;
-        print(std::string{"report.number."} + std::string{fact.key}, std::to_string(number));
+    const std::string report = composeReport(ReportFacts{});  // each fact empty
+    std::size_t start = 0;
+    for (std::size_t number = 1; const fake::ReportLine& line : fake::kReportLayout) {
+        const std::size_t end = std::min(report.find("\r\n", start), report.size());
+        if (!line.fact.empty()) {
+            const std::string key{line.fact};
+            print("report.label." + key, std::string_view{report}.substr(start, end - start));
+            print("report.number." + key, std::to_string(number));
+        }
+        start = end + 2;
+        ++number;
     }
 }
 

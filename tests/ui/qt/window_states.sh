@@ -97,8 +97,8 @@ caption() {
         window_fact main.caption
     else
         local list
-        list="$(window_fact list.caption)"
-        echo "${list% \{name\}}"
+        list="$(list_title_before_name)"
+        echo "${list% }"
     fi
 }
 
